@@ -1,0 +1,2 @@
+list(APPEND KERNEL_SOURCES ${SUBSYSTEM_DIR}/HighlightColor.cpp)
+list(APPEND CORE_SOURCES)
