@@ -1,0 +1,4 @@
+list(APPEND CORE_SOURCES ${SUBSYSTEM_DIR}/ScreenMetrics.cpp)
+list(APPEND CORE_SOURCES ${SUBSYSTEM_DIR}/DebugOutput.cpp)
+list(APPEND CORE_SOURCES ${SUBSYSTEM_DIR}/Browser.cpp)
+list(APPEND CORE_SOURCES ${SUBSYSTEM_DIR}/ClipboardImage.cpp)
