@@ -21,7 +21,6 @@ TRANSPARENT_RGB = (192, 192, 192)
 # Colours of the pixel art; '.' is transparent.
 LEGEND = {
     "K": (40, 40, 40),      # outline
-    "k": (100, 100, 100),   # dark grey
     "S": (150, 150, 150),   # grey
     "s": (214, 214, 214),   # light grey
     "W": (255, 255, 255),
@@ -37,7 +36,7 @@ LEGEND = {
 }
 
 ARROW_RGB = (30, 130, 70)          # rotation arrows
-FINE_ARROW_RGB = (110, 190, 130)   # fine rotation arrows: same hue, lighter
+FINE_ARROW_RGB = (90, 176, 116)   # fine rotation arrows: same hue, lighter
 UNDO_RGB = (40, 100, 200)
 
 
