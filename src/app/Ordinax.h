@@ -12,6 +12,9 @@
 class Ordinax : public FXMainWindow {
     FXDECLARE(Ordinax)
 
+protected:
+    Ordinax() {}
+
 public:
     explicit Ordinax(FXApp* app);
     ~Ordinax() override;

@@ -43,6 +43,8 @@ void Ordinax::showNewImage(std::vector<uint32_t> pixels, int width, int height) 
     imageView->setImage(workImage);
     imageView->setWidth(width);
     imageView->setHeight(height);
+    // The picture can be copied or saved from the Image page as soon as it is there.
+    if (mainTabs->getCurrent() == 0) savePlotTitle->enable();
 }
 
 bool Ordinax::loadImageFile(const FXString& path) {
@@ -93,12 +95,12 @@ long Ordinax::onPaste(FXObject*, FXSelector, void*) {
 }
 
 void Ordinax::pasteImageFromClipboard() {
-    std::vector<uint8_t> block;
-    if (!readClipboardDib(this, block)) {
+    std::vector<uint8_t> bmpFile;
+    if (!readClipboardBitmap(this, bmpFile)) {
         if (workImage) imageView->update();
         return;
     }
-    DibImage dib = parseDib(block.data(), block.size());
+    DecodedImage dib = parseBmpFile(bmpFile.data(), bmpFile.size());
     if (!dib.ok) {
         Dialogs::error(this, "Paste Error", dib.message.c_str());
         if (workImage) imageView->update();

@@ -1,6 +1,8 @@
 // Clipboard pictures through the "image/bmp" and "image/png" targets.
 #include "platform/ClipboardImage.h"
 
+#include <FXPNGImage.h>
+
 #include "image/Dib.h"
 
 namespace {
@@ -20,23 +22,21 @@ bool pngSizeAcceptable(const std::vector<uint8_t>& png) {
     auto word = [&](size_t at) {
         return uint32_t(png[at]) << 24 | uint32_t(png[at + 1]) << 16 | uint32_t(png[at + 2]) << 8 | png[at + 3];
     };
-    uint64_t width = word(16), height = word(20);
-    return width > 0 && height > 0 && width <= maxDibSide && height <= maxDibSide && width * height <= maxDibPixels;
+    return imageSizeAcceptable(word(16), word(20));
 }
 } // namespace
 
-bool readClipboardDib(FXWindow* window, std::vector<uint8_t>& dib) {
+bool readClipboardBitmap(FXWindow* window, std::vector<uint8_t>& bmpFile) {
     FXApp* app = window->getApp();
     std::vector<uint8_t> bytes;
     if (readTarget(window, app->registerDragType("image/bmp"), bytes)) {
-        if (bytes.size() < bmpFileHeaderSize) return false;
-        dib.assign(bytes.begin() + bmpFileHeaderSize, bytes.end());
+        bmpFile = std::move(bytes);
         return true;
     }
     if (!readTarget(window, app->registerDragType("image/png"), bytes)) return false;
     if (!pngSizeAcceptable(bytes)) return false;
     FXMemoryStream stream;
-    stream.open(FXStreamLoad, bytes.data(), bytes.size());
+    stream.open(FXStreamLoad, bytes.size(), bytes.data());
     FXColor* pixels = nullptr;
     FXint width = 0, height = 0;
     bool decoded = fxloadPNG(stream, pixels, width, height);
@@ -49,6 +49,6 @@ bool readClipboardDib(FXWindow* window, std::vector<uint8_t>& dib) {
     for (size_t i = 0; i < argb.size(); i++)
         argb[i] = 0xFF000000u | FXREDVAL(pixels[i]) << 16 | FXGREENVAL(pixels[i]) << 8 | FXBLUEVAL(pixels[i]);
     FXFREE(&pixels);
-    dib = makeDib32(argb, width, height);
-    return true;
+    bmpFile = buildBmpFile(argb.data(), width, height, 32);
+    return !bmpFile.empty();
 }

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "GuiFixture.h"
+#include <FXPNGImage.h>
 
 using namespace CommandId;
 
@@ -25,6 +26,8 @@ void saveGif(const std::string& path) {
 pid_t offerOnClipboard(const std::string& path, const std::string& target) {
     pid_t pid = fork();
     if (pid == 0) {
+        freopen("/dev/null", "w", stdout);
+        freopen("/dev/null", "w", stderr);
         execlp("xclip", "xclip", "-quiet", "-selection", "clipboard", "-t", target.c_str(), "-i", path.c_str(),
                static_cast<char*>(nullptr));
         _exit(127);
@@ -81,6 +84,8 @@ TEST_F(GuiTest, LoadsAPictureFileAndEnablesTheImageControls) {
     EXPECT_TRUE(win->rotationButtons[0]->isEnabled());
     EXPECT_EQ(std::string(win->rotationLabel->getText().text()), "rotation = 0.000 deg.");
     EXPECT_EQ(win->imageView->getWidth(), 3);
+    EXPECT_TRUE(win->savePlotTitle->isEnabled());
+    win->mainTabs->setCurrent(1, TRUE);
     win->mainTabs->setCurrent(0, TRUE);
     EXPECT_TRUE(win->savePlotTitle->isEnabled());
 }

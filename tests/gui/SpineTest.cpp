@@ -66,8 +66,8 @@ TEST_F(GuiTest, MenusListTheirEntriesInOrder) {
                                              "Check the web site for updates"};
     EXPECT_EQ(help, expectedHelp);
     std::vector<std::string> plot = menuEntries(win->savePlotMenu);
-    std::vector<std::string> expectedPlot = {"&Copy image to clipboard", "&Copy half size image to clipboard",
-                                             "&Save image to file",
+    std::vector<std::string> expectedPlot = {"Copy image to clipboard", "Copy half size image to clipboard",
+                                             "Save image to file",
                                              "Write the rotation (if not 0), min/max x/y to the image when saving"};
     EXPECT_EQ(plot, expectedPlot);
 }
