@@ -8,6 +8,8 @@
 
 #include "app/CommandIds.h"
 #include "app/ConversionFactors.h"
+#include "tables/Table_qvx1.h"
+#include "tables/TextField_qvx1.h"
 
 class Ordinax : public FXMainWindow {
     FXDECLARE(Ordinax)
@@ -146,4 +148,18 @@ public:
     FXHorizontalFrame* imageArea = nullptr;     // the view column and, on the right, the magnified views
     FXVerticalFrame* imageViewColumn = nullptr; // the view and, below it, the magnified views
     void showRotation();
+
+    // ---- Axis calibration (src/axis/) ----
+
+    // ---- Painting over the picture (src/image/) ----
+
+    // ---- Point tables (src/tables/PointTables.cpp) ----
+    void buildCurvePointsTables(FXComposite* parent);
+    void buildXyValuesTables(FXComposite* parent);
+    Table_qvx1* curvePointsTable = nullptr; // "X-value", "Y-value", "% diff", "x px", "y px"
+    Table_qvx1* curvePointsBackup = nullptr;
+    Table_qvx1* xyValuesTable = nullptr;   // "x", "y", "Fit y", "% difference"
+    Table_qvx1* fitResultsTable = nullptr;
+
+    // ---- Fit driver (src/fit/) ----
 };

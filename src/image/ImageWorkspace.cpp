@@ -12,6 +12,7 @@ void Ordinax::buildImagePage(FXComposite* page) {
     imageSideColumn = new FXVerticalFrame(page, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
     imageControlColumn = new FXVerticalFrame(imageSideColumn, LAYOUT_FILL_X, 0, 0, 0, 0, 2, 2, 2, 2);
     curvePointsPanel = new FXVerticalFrame(imageSideColumn, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 2, 2, 2, 2);
+    buildCurvePointsTables(curvePointsPanel);
     imageArea = new FXHorizontalFrame(page, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
     imageViewColumn = new FXVerticalFrame(imageArea, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
     imageView = new FXImageView(imageViewColumn, nullptr, this, ID_IMAGE_VIEW,
