@@ -3,11 +3,13 @@
 
 #include <fx.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/CommandIds.h"
 #include "app/ConversionFactors.h"
+#include "axis/AxisTransform.h"
 #include "tables/Table_qvx1.h"
 #include "tables/TextField_qvx1.h"
 
@@ -149,7 +151,56 @@ public:
     FXVerticalFrame* imageViewColumn = nullptr; // the view and, below it, the magnified views
     void showRotation();
 
-    // ---- Axis calibration (src/axis/) ----
+    // ---- Axis calibration (src/axis/AxisPanel.cpp, src/axis/AxisCalibration.cpp) ----
+    void buildAxisDefinitions(FXComposite* parent);
+    void buildRecalDataButton(FXComposite* parent);
+    // True when both axis tables hold numbers in all cells; exp(...) entries are converted on the way.
+    bool validateAxisTables();
+    // The real value of pixel coordinate p on axis 0 (X) or 1 (Y); empty for a log axis with a non-positive value.
+    std::optional<double> pixelToValue(int axis, double p);
+    // Writes "X-value" and "Y-value" of a "Curve points" row from its pixel cells.
+    bool transformRow(int row, bool showErrors);
+    void recalculateAllRows();
+    void showCursorPosition();
+    void showAxisAngle(int axis);
+    // True when a warning box used up the click that was about to add a data point.
+    bool checkAxisSanity();
+    void syncScaleTypeRadios();
+    void syncNumberFormatRadios();
+    void clearAxisDefinitions();
+    void colorAxisTables();
+    NumberFormatSettings numberFormatSettings() const;
+    FXString formatAxisValue(int axis, double value) const;
+    FXString formatFitValue(double value) const;
+    AxisTables readAxisTables() const;
+    AxisOptions axisOptions() const;
+    long onAxisTableEvent(FXObject*, FXSelector, void*);
+    long onAxisScaleType(FXObject*, FXSelector, void*);
+    long onRecalData(FXObject*, FXSelector, void*);
+    long onSwitchAxes(FXObject*, FXSelector, void*);
+    long onNumericFormatByScale(FXObject*, FXSelector, void*);
+    long onArrhenius(FXObject*, FXSelector, void*);
+    long onRoundXValue(FXObject*, FXSelector, void*);
+    long onNumberFormat(FXObject*, FXSelector, void*);
+    Table_qvx1* xAxisTable = nullptr; // rows "Min", "Max"; columns "Real value", "x pixels", "y pixels"
+    Table_qvx1* yAxisTable = nullptr;
+    Table_qvx1* currentPositionTable = nullptr; // rows "X", "Y"; columns "Real value", "Pixels"
+    FXRadioButton* linearRadios[2] = {};
+    FXRadioButton* logRadios[2] = {};
+    FXRadioButton* decimalRadios[2] = {};
+    FXRadioButton* scientificRadios[2] = {};
+    FXTextField* axisAngleFields[2] = {};
+    FXCheckButton* autoFindAxisMaxXY_Chk = nullptr;
+    FXCheckButton* roundXvalueToNearestInteger_Chk = nullptr;
+    FXCheckButton* arrheniusCheck = nullptr;
+    FXButton* switchAxesButton = nullptr;
+    FXButton* recalDataButton = nullptr;
+    int axisScaleType[2] = {0, 0};    // per axis: 0 linear, 1 logarithmic
+    int numberFormatType[2] = {0, 0}; // per axis: 0 decimal "D", 1 scientific "S"
+    bool logWarningShown = false;
+    bool reversedWarningShown = false;
+    FXColor tableNormalColor = 0;
+    FXColor buttonNormalColor = 0;
 
     // ---- Painting over the picture (src/image/) ----
 
