@@ -10,6 +10,8 @@
 #include "app/CommandIds.h"
 #include "app/ConversionFactors.h"
 #include "axis/AxisTransform.h"
+#include "image/Magnifier.h"
+#include "image/OverlayLog.h"
 #include "tables/Table_qvx1.h"
 #include "tables/TextField_qvx1.h"
 
@@ -162,6 +164,7 @@ public:
     bool transformRow(int row, bool showErrors);
     void recalculateAllRows();
     void showCursorPosition();
+    bool showPositionValue(int axis);
     void showAxisAngle(int axis);
     // True when a warning box used up the click that was about to add a data point.
     bool checkAxisSanity();
@@ -174,6 +177,7 @@ public:
     FXString formatFitValue(double value) const;
     AxisTables readAxisTables() const;
     AxisOptions axisOptions() const;
+    void applyAxisEdits(const std::vector<AxisCellEdit>& edits);
     long onAxisTableEvent(FXObject*, FXSelector, void*);
     long onAxisScaleType(FXObject*, FXSelector, void*);
     long onRecalData(FXObject*, FXSelector, void*);
@@ -202,15 +206,131 @@ public:
     FXColor tableNormalColor = 0;
     FXColor buttonNormalColor = 0;
 
-    // ---- Painting over the picture (src/image/) ----
+    // ---- Painting over the picture (src/image/CanvasPainting.cpp, MagnifiedViews.cpp, CanvasCursors.cpp) ----
+    void buildPaintingControls(FXComposite* parent);
+    void buildMagnifierFrames();
+    // Draws one plus marker at window point (x, y) on image, logs its pixels and shows the image.
+    void drawMarker(int x, int y, uint32_t color, int thickness, int length, bool hollow, FXImage* image);
+    // Draws the pixels on the image's screen side, logging them when asked, and repaints their area.
+    void paintPixels(FXImage* image, const std::vector<PixelPaint>& paints, bool logged);
+    void eraseOverlays(FXImage* image);
+    void drawReferencePoints(FXImage* image);
+    void drawDataPoints(FXImage* image);
+    void redrawOverlays();
+    void highlightRow(int row, bool redrawFirst);
+    void highlightSelectedRows();
+    void drawLine(FXImage* image);
+    void drawExtendedCursor(int ix, int iy);
+    void updateMagnifiedViews(int x, int y);
+    void drawScanDirectionImage();
+    void showMagnifiedViews();
+    void placeMagnifiedViews();
+    void rebuildCursors();
+    void applyCursorStyle();
+    void syncDataPointColor();
+    void syncReferencePointColor();
+    PictureGeometry pictureGeometry() const;
+    std::vector<CanvasPoint> referencePointPositions() const;
+    std::vector<CanvasPoint> dataPointPositions() const;
+    long onResetImage(FXObject*, FXSelector, void*);
+    long onCursorStyle(FXObject*, FXSelector, void*);
+    long onDataPointColor(FXObject*, FXSelector, void*);
+    long onReferencePointColor(FXObject*, FXSelector, void*);
+    long onMagnifierOptions(FXObject*, FXSelector, void*);
+    long onMagnifierPosition(FXObject*, FXSelector, void*);
+    long onSamePointColors(FXObject*, FXSelector, void*);
+    long onUnhighlight(FXObject*, FXSelector, void*);
+    int dataPointColorIndex = 1;
+    int referencePointColorIndex = 1;
+    uint32_t dataPointColor = 0xFF00FF00;
+    uint32_t referencePointColor = 0xFF00FF00;
+    FXRadioButton* dataPointColorRadios[8] = {};
+    FXRadioButton* referencePointColorRadios[8] = {};
+    FXButton* resetImageButton = nullptr;
+    OverlayLog overlayLog; // overlay pixels on workImage since the last erase
+    bool highlightShown = false;
+    int cursorType = 2;       // 0 "Solid", 1 "Solid-hollow", 2 "Outline"
+    int cursorColorIndex = 0; // 0 "Black", 1 "White", 2 "Black/White", 3 "Adaptive"
+    FXRadioButton* cursorTypeRadios[3] = {};
+    FXCheckButton* cursorSpacing_Chk = nullptr; // "Wide"
+    FXListBox* cursorColorList = nullptr;
+    FXCursor* canvasCursors[4] = {};
+    FXCursor* colourPickCursor = nullptr;
+    int adaptiveCursorWhite = -1;
+    bool showMagnifiedImage = true;
+    bool showLineOnMagnifiedImage = true;
+    bool showScanDirectionMagnifiedImage = true;
+    FXVerticalFrame* magnifyColumn = nullptr;  // right of the picture
+    FXHorizontalFrame* magnifyRow = nullptr;   // below the picture
+    FXFrame* magnifySpacers[2][2] = {};        // [column, row][gap]
+    FXHorizontalFrame* magnifyFrames[3] = {};
+    FXImageView* magnifyViews[3] = {};
+    FXImage* magnifyImages[3] = {};
+    FXPoint magnifyCentre{-1, -1};
+    FXPoint lastMagnifyCentre{-1, -1};
+    // The two-point line in image pixels, placed by the clicks on the picture.
+    int lineX[2] = {-1, -1};
+    int lineY[2] = {-1, -1};
+    int linePointCount = 0;
 
-    // ---- Point tables (src/tables/PointTables.cpp) ----
+    // ---- Point tables (src/tables/PointTables.cpp, PointTableCommands.cpp) ----
     void buildCurvePointsTables(FXComposite* parent);
     void buildXyValuesTables(FXComposite* parent);
+    int nextPointRow();
+    void writePointRow(int row, int x, double y);
+    int lastPointRow() const;
+    void orderTable(Table_qvx1* table, int keyColumn, int requiredColumns, bool absolute, bool ascending);
+    void orderPointsByX();
+    void copyColumns(FXSelector id, FXObject* sender);
+    void deleteSelectedRows(Table_qvx1* table);
+    void deleteWithKey(int row, int column);
+    void moveToBackup();
+    void restoreFromBackup();
+    void clearXyTable();
+    void copyImagePointsToXy(int firstRow);
+    void resizeXyTables();
+    void clearClipboard();
+    void updatePointTableHatching();
+    void applyOrderWhenCopying();
+    void setPointCopyButtonsEnabled(bool on);
+    void resetPointsHeader();
+    long onCopyColumns(FXObject*, FXSelector, void*);
+    long onOrderWhenCopying(FXObject*, FXSelector, void*);
+    long onOrderPointsByX(FXObject*, FXSelector, void*);
+    long onOrderPointsByDiff(FXObject*, FXSelector, void*);
+    long onOrderXyTable(FXObject*, FXSelector, void*);
+    long onClearData(FXObject*, FXSelector, void*);
+    long onRestoreData(FXObject*, FXSelector, void*);
+    long onClearXyTable(FXObject*, FXSelector, void*);
+    long onCopyImagePointsToXy(FXObject*, FXSelector, void*);
+    long onXyRowCount(FXObject*, FXSelector, void*);
+    long onXyValuesKey(FXObject*, FXSelector, void*);
+    long onDeleteRows(FXObject*, FXSelector, void*);
+    long onCurvePointsKey(FXObject*, FXSelector, void*);
+    long onCurvePointsRelease(FXObject*, FXSelector, void*);
     Table_qvx1* curvePointsTable = nullptr; // "X-value", "Y-value", "% diff", "x px", "y px"
     Table_qvx1* curvePointsBackup = nullptr;
     Table_qvx1* xyValuesTable = nullptr;   // "x", "y", "Fit y", "% difference"
     Table_qvx1* fitResultsTable = nullptr;
+    FXButton* copyTableButtons[2] = {}; // "Copy table" above and below "Curve points"
+    FXButton* copyXButton = nullptr;
+    FXButton* copyYButton = nullptr;
+    FXCheckButton* autoOrderIncreasingWhenCopying_Chk = nullptr; // "Order when\ncopying"
+    FXButton* orderPointsButton = nullptr;
+    FXButton* clearDataButton = nullptr;
+    FXButton* restoreDataButton = nullptr;
+    FXButton* copyXyTableButton = nullptr;
+    FXButton* copyImageXyButton = nullptr;
+    FXButton* appendImageXyButton = nullptr;
+    FXButton* copyResultsButtons[2] = {}; // "Copy table\n(all cols)", "Copy table\n(x && y cols)"
+    FXListBox* numRowsInXYTable_LB = nullptr;
+    FXTextField* clipboardClearField = nullptr; // hidden; puts a single space on the clipboard
+    bool lastMoveDown = false;
 
     // ---- Fit driver (src/fit/) ----
+    int fitType = 0;    // 0 "x vs y", 1 "ln(x) vs y", 2 "x vs ln(y)", 3 "ln(x) vs ln(y)", 4 "1/x vs ln(y)", 5 "LMP"
+    int dataSource = 0; // 0 the image points, 1 the xy values table, 2 the Larson-Miller table
+
+    // ---- Fit plot (src/plot/) ----
+    double xResolution = 0; // x distance covered by one pixel of the main fit plot; 0 until it is drawn
 };
