@@ -22,15 +22,17 @@ bool allFinite(const std::vector<double>& values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 
-// R² of the fitted coefficients on the fitted points; -1 when all y are equal.
-double coefficientOfDetermination(int n, int m, const double* x, const double* y, const double* coefficients) {
+// R² of the fitted coefficients on the fitted points, with powers[j * (m + 1) + k] = pow(x_j, k);
+// -1 when all y are equal.
+double coefficientOfDetermination(int n, int m, const double* y, const double* coefficients,
+                                  const std::vector<double>& powers) {
     double sum = 0;
     for (int j = 0; j < n; ++j) sum += y[j];
     const double mean = sum / n;
     double residual = 0, total = 0;
     for (int j = 0; j < n; ++j) {
         double fitted = 0;
-        for (int k = 0; k <= m; ++k) fitted += coefficients[k] * std::pow(x[j], k);
+        for (int k = 0; k <= m; ++k) fitted += coefficients[k] * powers[static_cast<size_t>(j) * (m + 1) + k];
         residual += (y[j] - fitted) * (y[j] - fitted);
         total += (y[j] - mean) * (y[j] - mean);
     }
@@ -43,14 +45,18 @@ bool fitPolynomial(int n, int m, const double* x, const double* y, bool fixConst
     // With C0 fixed the terms x..x^m must be independent on the points, which takes m distinct non-zero x.
     if (!hasDistinctValues(n, x, fixConstant ? m : m + 1, fixConstant)) return false;
 
-    std::vector<double> powerSums(2 * m + 1, 0.0), rightSums(m + 1, 0.0), powers(2 * m + 1);
+    // Each pow(x_j, k) is formed once; the powers up to m are kept for R².
+    std::vector<double> powerSums(2 * m + 1, 0.0), rightSums(m + 1, 0.0);
+    std::vector<double> powers(static_cast<size_t>(n) * (m + 1));
     for (int j = 0; j < n; ++j) {
         const double target = fixConstant ? y[j] - c : y[j];
+        double* low = &powers[static_cast<size_t>(j) * (m + 1)];
         for (int k = 0; k <= 2 * m; ++k) {
-            powers[k] = std::pow(x[j], k);
-            powerSums[k] += powers[k];
+            const double power = std::pow(x[j], k);
+            powerSums[k] += power;
+            if (k <= m) low[k] = power;
         }
-        for (int k = 0; k <= m; ++k) rightSums[k] += powers[k] * target;
+        for (int k = 0; k <= m; ++k) rightSums[k] += low[k] * target;
     }
     if (!allFinite(powerSums) || !allFinite(rightSums)) return false;
 
@@ -83,7 +89,7 @@ bool fitPolynomial(int n, int m, const double* x, const double* y, bool fixConst
     if (fixConstant) coefficients[0] = c;
     if (!std::all_of(coefficients, coefficients + rows, [](double v) { return std::isfinite(v); })) return false;
 
-    const double r2 = coefficientOfDetermination(n, m, x, y, coefficients);
+    const double r2 = coefficientOfDetermination(n, m, y, coefficients, powers);
     if (!std::isfinite(r2)) return false;
     rSquared = r2;
     return true;

@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 
 namespace {
 
@@ -291,4 +293,55 @@ TEST(FitDriver, IllegalValuesStopTheRun) {
     EXPECT_EQ(out.illegalRow, 0);
     EXPECT_TRUE(out.zones.empty());
     EXPECT_EQ(runFit(FitInput{}).status, FitStatus::MissingData);
+}
+
+TEST(FitDriver, RandomHostileInputKeepsEveryInvariant) {
+    const double specials[] = {0, -0.0, 1e-320, -1e-300, 1e300, -1e300, 1e99, 273.15,
+                               std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                               -std::numeric_limits<double>::infinity()};
+    std::mt19937 random(2024);
+    bool hostile = false; // a quarter of the runs get special, negative and zero values
+    auto value = [&]() {
+        if (hostile && random() % 30 == 0) return specials[random() % (sizeof specials / sizeof *specials)];
+        const double v = static_cast<double>(random() % 10000 + 1) / (random() % 2 ? 100 : 1);
+        return hostile && random() % 20 == 0 ? -v : v;
+    };
+    for (int run = 0; run < 400; ++run) {
+        hostile = random() % 4 == 0;
+        FitInput in;
+        in.fitType = static_cast<int>(random() % 5);
+        const int n = static_cast<int>(random() % 60);
+        for (int i = 0; i < n; ++i) {
+            in.cellX.push_back(random() % 5 == 0 && i > 0 ? in.cellX[random() % i] : value());
+            in.cellY.push_back(hostile && random() % 20 == 0 ? 0.0 : value());
+        }
+        in.xIsTemperature = hostile && random() % 3 == 0;
+        in.temperatureScale = static_cast<int>(random() % 8) - 1;
+        in.yScale = random() % 6 == 0 ? value() : 1;
+        in.equationCount = hostile ? static_cast<int>(random() % 8) : 1 + random() % 3;
+        for (int k = 0; k < 6; ++k) in.fitOrders.push_back(hostile ? static_cast<int>(random() % 18) - 1 : 1 + random() % 4);
+        for (int k = 0; k < static_cast<int>(random() % 7); ++k)
+            in.shownLimits.push_back(n > 0 && random() % 3 ? in.cellX[random() % n] : value());
+        std::sort(in.shownLimits.begin(), in.shownLimits.end());
+        if (random() % 4 == 0) std::reverse(in.shownLimits.begin(), in.shownLimits.end());
+        in.overlap = static_cast<int>(random() % 25) - 3;
+        in.setIntercept = random() % 2;
+        if (random() % 4) in.intercept = value();
+        in.plotCanvasWidth = static_cast<int>(random() % 1000) - 10;
+        const FitOutput out = runFit(in);
+        if (out.status != FitStatus::Ok) continue;
+        for (const ZoneFit& zone : out.zones) {
+            if (!zone.fitted) continue;
+            for (double k : zone.coefficients) ASSERT_TRUE(std::isfinite(k)) << run;
+            ASSERT_TRUE(std::isfinite(zone.rSquared) && zone.rSquared <= 1) << run;
+            ASSERT_TRUE(!zone.interceptFixed || zone.coefficients[0] == *in.intercept) << run;
+        }
+        for (const RowFit& row : out.rows) {
+            ASSERT_TRUE(!row.hasFit || std::isfinite(row.fitted)) << run;
+            ASSERT_TRUE(!row.hasDifference || (row.y != 0 && std::isfinite(row.difference))) << run;
+        }
+        for (double y : out.curve.y) ASSERT_TRUE(std::isfinite(y)) << run;
+        ASSERT_GE(out.curve.x.size(), out.points.x.size()) << run;
+        ASSERT_TRUE(std::is_sorted(out.points.x.begin(), out.points.x.end())) << run;
+    }
 }
