@@ -22,7 +22,8 @@ FitInput refitInput(int n, bool shuffled) {
     }
     if (shuffled) {
         std::vector<int> order(n);
-        for (int i = 0; i < n; ++i) order[i] = i;
+        for (int i = 0; i < n; ++i)
+            order[i] = i;
         std::shuffle(order.begin(), order.end(), random);
         FitInput copy = in;
         for (int i = 0; i < n; ++i) {
@@ -33,22 +34,28 @@ FitInput refitInput(int n, bool shuffled) {
     in.equationCount = 6;
     in.fitOrders.assign(6, 6);
     in.overlap = 10;
-    for (int k = 1; k < 6; ++k) in.shownLimits.push_back(1 + 99.0 * k / 6);
+    for (int k = 1; k < 6; ++k)
+        in.shownLimits.push_back(1 + 99.0 * k / 6);
     in.plotCanvasWidth = 900;
     return in;
 }
 
-void BM_Refit(benchmark::State& state) {
+void BM_Refit(benchmark::State &state) {
     const FitInput in = refitInput(static_cast<int>(state.range(0)), state.range(1) != 0);
     for (auto _ : state) {
         FitOutput out = runFit(in);
-        if (out.status != FitStatus::Ok) state.SkipWithError("fit failed");
+        if (out.status != FitStatus::Ok)
+            state.SkipWithError("fit failed");
         benchmark::DoNotOptimize(out.curve.y.data());
     }
 }
-BENCHMARK(BM_Refit)->Args({10000, 0})->Args({10000, 1})->ArgNames({"points", "shuffled"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Refit)
+    ->Args({10000, 0})
+    ->Args({10000, 1})
+    ->ArgNames({"points", "shuffled"})
+    ->Unit(benchmark::kMillisecond);
 
-void BM_EngineOrder15(benchmark::State& state) {
+void BM_EngineOrder15(benchmark::State &state) {
     const int n = static_cast<int>(state.range(0)), m = 15;
     std::vector<double> x(n), y(n), c(m + 1);
     for (int i = 0; i < n; ++i) {
@@ -57,7 +64,8 @@ void BM_EngineOrder15(benchmark::State& state) {
     }
     double r2 = 0;
     for (auto _ : state) {
-        if (!fitPolynomialFree(n, m, x.data(), y.data(), c.data(), r2)) state.SkipWithError("fit failed");
+        if (!fitPolynomialFree(n, m, x.data(), y.data(), c.data(), r2))
+            state.SkipWithError("fit failed");
         benchmark::DoNotOptimize(c.data());
     }
 }

@@ -43,9 +43,9 @@ struct FitInput {
 struct FitPoints {
     FitStatus status = FitStatus::Ok;
     IllegalVariable illegalVariable = IllegalVariable::None;
-    int illegalRow = -1;          // table row of the first illegal value
-    std::vector<double> x, y;     // transformed values, x ascending after sorting
-    std::vector<int> rows;        // table row of each point
+    int illegalRow = -1;      // table row of the first illegal value
+    std::vector<double> x, y; // transformed values, x ascending after sorting
+    std::vector<int> rows;    // table row of each point
     double xMin = 1e99, xMax = -1e99, yMin = 1e99, yMax = -1e99;
 };
 
@@ -59,11 +59,11 @@ struct BadBoundaries {
 // One equation (zone) of a run.
 struct ZoneFit {
     int order = 1;
-    int ownPoints = 0;        // sorted points whose x falls in the zone
-    int firstIndex = 0;       // sorted index of its first point (where it would start when it has none)
-    int fittedPoints = 0;     // points handed to the engine, overlap included
+    int ownPoints = 0;    // sorted points whose x falls in the zone
+    int firstIndex = 0;   // sorted index of its first point (where it would start when it has none)
+    int fittedPoints = 0; // points handed to the engine, overlap included
     bool interceptFixed = false;
-    bool fitted = false;      // false shows "error - not fitted"
+    bool fitted = false;              // false shows "error - not fitted"
     std::vector<double> coefficients; // C0..Cm for unscaled x, valid when fitted
     double rSquared = 0;
     double maxDifference = 0; // signed percentage difference of largest magnitude over the zone's rows
@@ -73,11 +73,11 @@ struct ZoneFit {
 
 // The fit of one table row, in table order.
 struct RowFit {
-    double t = 0;          // transformed x
-    double y = 0;          // cell y times yScale
+    double t = 0; // transformed x
+    double y = 0; // cell y times yScale
     int zone = 0;
-    bool hasFit = false;   // false when the zone's equation failed or gave no finite value
-    double fitted = 0;     // the equation at t, through exp for the ln(y) types
+    bool hasFit = false;        // false when the zone's equation failed or gave no finite value
+    double fitted = 0;          // the equation at t, through exp for the ln(y) types
     bool hasDifference = false; // false for y = 0 (and with no fit); such a row counts towards no maximum
     double difference = 0;      // (y - fitted) * 100 / y
 };
@@ -94,13 +94,13 @@ struct FitOutput {
     int illegalRow = -1;
     BadBoundaries badBoundaries;
     double xMin = 1e99, xMax = -1e99, yMin = 1e99, yMax = -1e99; // y widened by the fitted curve
-    double xScale = 1;                 // the engine saw xScale * x
-    bool converted = false;            // "x is T" or a y-scaling factor other than 1
-    std::vector<double> limits;        // lim[0..equationCount]
-    std::vector<int> pointZones;       // zone of each sorted point
+    double xScale = 1;                                           // the engine saw xScale * x
+    bool converted = false;      // "x is T" or a y-scaling factor other than 1
+    std::vector<double> limits;  // lim[0..equationCount]
+    std::vector<int> pointZones; // zone of each sorted point
     std::vector<ZoneFit> zones;
-    int referenceZone = 0;             // zone that collected the smallest y (for adjusted equations)
+    int referenceZone = 0; // zone that collected the smallest y (for adjusted equations)
     std::vector<RowFit> rows;
-    FitSeries points, curve;           // series 0 (sorted points, coloured by zone) and 1 (fitted curve)
+    FitSeries points, curve; // series 0 (sorted points, coloured by zone) and 1 (fitted curve)
     bool positiveSlope = false, negativeSlope = false;
 };

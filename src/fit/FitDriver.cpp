@@ -13,23 +13,25 @@
 namespace {
 
 // Turns coefficients fitted on s*x into coefficients on x; false when one cannot be represented.
-bool unscaleCoefficients(std::vector<double>& coefficients, double s) {
+bool unscaleCoefficients(std::vector<double> &coefficients, double s) {
     for (size_t k = 0; k < coefficients.size(); ++k) {
         const double scaled = coefficients[k];
         coefficients[k] = std::pow(s, static_cast<double>(k)) * scaled;
-        if (!std::isfinite(coefficients[k]) || (scaled != 0 && !std::isnormal(coefficients[k]))) return false;
+        if (!std::isfinite(coefficients[k]) || (scaled != 0 && !std::isnormal(coefficients[k])))
+            return false;
     }
     return true;
 }
 
 } // namespace
 
-FitOutput fitZones(const FitInput& in, const FitPoints& points) {
+FitOutput fitZones(const FitInput &in, const FitPoints &points) {
     FitOutput out;
     out.status = points.status;
     out.illegalVariable = points.illegalVariable;
     out.illegalRow = points.illegalRow;
-    if (points.status != FitStatus::Ok) return out;
+    if (points.status != FitStatus::Ok)
+        return out;
     if (points.x.empty() || points.y.size() != points.x.size()) {
         out.status = FitStatus::MissingData;
         return out;
@@ -50,7 +52,8 @@ FitOutput fitZones(const FitInput& in, const FitPoints& points) {
     std::vector<int> orders(equationCount);
     out.zones.resize(equationCount);
     for (int k = 0; k < equationCount; ++k) {
-        orders[k] = std::clamp(k < static_cast<int>(in.fitOrders.size()) ? in.fitOrders[k] : 1, 1, maxFitOrder);
+        orders[k] =
+            std::clamp(k < static_cast<int>(in.fitOrders.size()) ? in.fitOrders[k] : 1, 1, maxFitOrder);
         out.zones[k].order = orders[k];
         out.zones[k].ownPoints = split.counts[k];
         out.zones[k].firstIndex = split.firstIndex[k];
@@ -59,7 +62,8 @@ FitOutput fitZones(const FitInput& in, const FitPoints& points) {
     out.points.y = points.y;
     out.points.colours.assign(n, 0u);
 
-    const std::vector<int> counts = equationCount >= 2 ? overlapCounts(split.counts, overlap, n) : split.counts;
+    const std::vector<int> counts =
+        equationCount >= 2 ? overlapCounts(split.counts, overlap, n) : split.counts;
     if (auto bad = findBadBoundaries(counts, orders, out.limits, overlap)) {
         out.status = FitStatus::BadBoundaries;
         out.badBoundaries = *bad;
@@ -68,10 +72,11 @@ FitOutput fitZones(const FitInput& in, const FitPoints& points) {
 
     const std::vector<bool> holdsZero = interceptZones(out.limits);
     double smallestY = 0;
-    for (double y : points.y) smallestY = std::max(smallestY, std::fabs(y));
+    for (double y : points.y)
+        smallestY = std::max(smallestY, std::fabs(y));
     std::vector<double> xs, ys;
     for (int k = 0; k < equationCount; ++k) {
-        ZoneFit& zone = out.zones[k];
+        ZoneFit &zone = out.zones[k];
         xs.clear();
         ys.clear();
         for (int i : zonePointIndices(split, k, overlap)) {
@@ -81,7 +86,8 @@ FitOutput fitZones(const FitInput& in, const FitPoints& points) {
                 smallestY = points.y[i];
                 out.referenceZone = k;
             }
-            if (in.fitType != Lmp) out.points.colours[i] = pointPaletteColour(split.pointZones[i]);
+            if (in.fitType != Lmp)
+                out.points.colours[i] = pointPaletteColour(split.pointZones[i]);
         }
         zone.fittedPoints = static_cast<int>(xs.size());
         zone.interceptFixed = fixesIntercept(in.fitType, in.setIntercept, holdsZero[k]);
@@ -94,20 +100,23 @@ FitOutput fitZones(const FitInput& in, const FitPoints& points) {
         zone.fitted = zone.interceptFixed
                           ? fitPolynomialFixedConstant(count, zone.order, xs.data(), ys.data(), *in.intercept,
                                                        zone.coefficients.data(), zone.rSquared)
-                          : fitPolynomialFree(count, zone.order, xs.data(), ys.data(), zone.coefficients.data(),
-                                              zone.rSquared);
+                          : fitPolynomialFree(count, zone.order, xs.data(), ys.data(),
+                                              zone.coefficients.data(), zone.rSquared);
         zone.fitted = zone.fitted && unscaleCoefficients(zone.coefficients, out.xScale);
     }
     return out;
 }
 
-FitOutput fitPreparedPoints(const FitInput& in, const FitPoints& points) {
+FitOutput fitPreparedPoints(const FitInput &in, const FitPoints &points) {
     FitOutput out = fitZones(in, points);
-    if (out.status != FitStatus::Ok) return out;
+    if (out.status != FitStatus::Ok)
+        return out;
     computeMismatches(in.fitType, out);
     computeDifferences(in, out);
     computeFittedCurve(curveLength(in.plotCanvasWidth, static_cast<int>(points.x.size())), out);
     return out;
 }
 
-FitOutput runFit(const FitInput& in) { return fitPreparedPoints(in, prepareFitPoints(in)); }
+FitOutput runFit(const FitInput &in) {
+    return fitPreparedPoints(in, prepareFitPoints(in));
+}

@@ -6,11 +6,11 @@
 // (overlap counted), fits each zone (constant held at the Y-intercept where that applies), and colours
 // the points by zone. Stops with BadBoundaries or IllegalIntercept; a zone the engine cannot fit is
 // marked not fitted and the run goes on.
-FitOutput fitZones(const FitInput& in, const FitPoints& points);
+FitOutput fitZones(const FitInput &in, const FitPoints &points);
 
 // fitZones, then the mismatches, the differences per row and the fitted curve: everything a refit
 // computes once the points are read and the zone limits shown.
-FitOutput fitPreparedPoints(const FitInput& in, const FitPoints& points);
+FitOutput fitPreparedPoints(const FitInput &in, const FitPoints &points);
 
 // prepareFitPoints followed by fitPreparedPoints, for callers that already know the shown limits.
-FitOutput runFit(const FitInput& in);
+FitOutput runFit(const FitInput &in);

@@ -9,34 +9,43 @@
 
 double convertTemperature(double x, int temperatureScale) {
     switch (temperatureScale) {
-    case 1: return ((x - 32) * 5) / 9 + 273.15;
-    case 2: return ((x - 32) * 5) / 9;
-    case 3: return x - 273.15;
-    case 4: return (x * 9) / 5 + 32;
-    case 5: return ((x - 273.15) * 9) / 5 + 32;
-    default: return x + 273.15;
+    case 1:
+        return ((x - 32) * 5) / 9 + 273.15;
+    case 2:
+        return ((x - 32) * 5) / 9;
+    case 3:
+        return x - 273.15;
+    case 4:
+        return (x * 9) / 5 + 32;
+    case 5:
+        return ((x - 273.15) * 9) / 5 + 32;
+    default:
+        return x + 273.15;
     }
 }
 
-IllegalVariable transformPoint(const FitInput& in, double cellX, double cellY, double& x, double& y) {
+IllegalVariable transformPoint(const FitInput &in, double cellX, double cellY, double &x, double &y) {
     x = in.xIsTemperature ? convertTemperature(cellX, in.temperatureScale) : cellX;
     y = cellY * in.yScale;
     bool badX = false, badY = false;
     if (in.fitType == LnXvsY || in.fitType == LnXvsLnY || in.fitType == InvXvsLnY) {
         badX = !(x > 0);
-        if (!badX) x = in.fitType == InvXvsLnY ? 1 / x : std::log(x);
+        if (!badX)
+            x = in.fitType == InvXvsLnY ? 1 / x : std::log(x);
     }
     if (in.fitType == XvsLnY || in.fitType == LnXvsLnY || in.fitType == InvXvsLnY) {
         badY = !(y > 0);
-        if (!badY) y = std::log(y);
+        if (!badY)
+            y = std::log(y);
     }
     badX = badX || !std::isfinite(x);
     badY = badY || !std::isfinite(y);
-    if (badX && badY) return IllegalVariable::XAndY;
+    if (badX && badY)
+        return IllegalVariable::XAndY;
     return badX ? IllegalVariable::X : badY ? IllegalVariable::Y : IllegalVariable::None;
 }
 
-FitPoints prepareFitPoints(const FitInput& in) {
+FitPoints prepareFitPoints(const FitInput &in) {
     FitPoints points;
     const int n = static_cast<int>(std::min(in.cellX.size(), in.cellY.size()));
     if (n == 0) {
@@ -74,8 +83,9 @@ FitPoints prepareFitPoints(const FitInput& in) {
     return points;
 }
 
-void sortFitPoints(FitPoints& points) {
-    if (points.y.size() != points.x.size() || points.rows.size() != points.x.size()) return;
+void sortFitPoints(FitPoints &points) {
+    if (points.y.size() != points.x.size() || points.rows.size() != points.x.size())
+        return;
     const std::vector<int> order = shellSortOrder(points.x);
     FitPoints sorted = points;
     for (size_t i = 0; i < order.size(); ++i) {
@@ -87,7 +97,8 @@ void sortFitPoints(FitPoints& points) {
 }
 
 double xScaleFactor(int fitType, double xMax) {
-    if ((fitType != XvsY && fitType != Lmp) || !(xMax > 0) || !std::isfinite(xMax)) return 1;
+    if ((fitType != XvsY && fitType != Lmp) || !(xMax > 0) || !std::isfinite(xMax))
+        return 1;
     return std::pow(10.0, -static_cast<int>(std::log10(xMax)));
 }
 
@@ -96,6 +107,8 @@ double shownValue(int fitType, double fitted) {
 }
 
 std::string illegalValuesMessage(IllegalVariable variable) {
-    const char* name = variable == IllegalVariable::XAndY ? "x and y" : variable == IllegalVariable::Y ? "y" : "x";
+    const char *name = variable == IllegalVariable::XAndY ? "x and y"
+                       : variable == IllegalVariable::Y   ? "y"
+                                                          : "x";
     return std::string("Some of your ") + name + " values are 0 or negative, pick a different plot type.";
 }

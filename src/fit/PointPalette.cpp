@@ -7,6 +7,7 @@ uint32_t pointPaletteColour(int index, bool blackBackground) {
         0xFF008000, 0xFFBEA03C, 0xFF48AEA7, 0xFF947E63, 0xFFD2695F, 0xFFF0962D, 0xFFFFFF00, 0xFFFFB9ED,
         0xFF8296AF, 0xFFBE0000, 0xFF9632FF, 0xFF00B0F0, 0xFFBEFA00, 0xFF800040,
     };
-    if (index >= 0 && index < pointPaletteSize) return palette[index];
+    if (index >= 0 && index < pointPaletteSize)
+        return palette[index];
     return blackBackground ? 0xFFFFFFFF : 0xFF000000;
 }

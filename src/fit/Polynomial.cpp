@@ -7,7 +7,7 @@
 
 Polynomial::Polynomial() : exponents_(capacity + 1, 0), coefficients_(capacity + 1, 0.0) {}
 
-void Polynomial::setTerms(int count, const double* coefficients, const int* exponents) {
+void Polynomial::setTerms(int count, const double *coefficients, const int *exponents) {
     std::fill(exponents_.begin(), exponents_.end(), 0);
     std::fill(coefficients_.begin(), coefficients_.end(), 0.0);
     termCount_ = (coefficients && exponents) ? std::clamp(count, 0, capacity) : 0;
@@ -19,14 +19,15 @@ double Polynomial::evaluate(double x) const {
     double sum = 0;
     for (int i = termCount_ - 1; i >= 0; --i) {
         double term = coefficients_[i];
-        for (int e = 0; e < exponents_[i]; ++e) term *= x;
+        for (int e = 0; e < exponents_[i]; ++e)
+            term *= x;
         sum += term;
     }
     return sum;
 }
 
-std::string Polynomial::setDerivativeOf(int count, const double* coefficients, const int* exponents,
-                                        const std::string& variable, int precision) {
+std::string Polynomial::setDerivativeOf(int count, const double *coefficients, const int *exponents,
+                                        const std::string &variable, int precision) {
     const int n = (coefficients && exponents) ? std::clamp(count - 1, 0, capacity) : 0;
     std::vector<double> c(n);
     std::vector<int> e(n);
@@ -38,13 +39,13 @@ std::string Polynomial::setDerivativeOf(int count, const double* coefficients, c
     return render(variable, precision);
 }
 
-std::string Polynomial::toText(int count, const double* coefficients, const int* exponents,
-                               const std::string& variable, int precision) {
+std::string Polynomial::toText(int count, const double *coefficients, const int *exponents,
+                               const std::string &variable, int precision) {
     setTerms(count, coefficients, exponents);
     return render(variable, precision);
 }
 
-std::string Polynomial::render(const std::string& variable, int precision) const {
+std::string Polynomial::render(const std::string &variable, int precision) const {
     const int digits = std::clamp(precision, 0, 24);
     std::string text = "= ";
     for (int i = termCount_ - 1; i >= 0; --i) {

@@ -4,17 +4,19 @@
 #include <cmath>
 #include <numeric>
 
-std::vector<int> shellSortOrder(const std::vector<double>& keys) {
+std::vector<int> shellSortOrder(const std::vector<double> &keys) {
     const int n = static_cast<int>(keys.size());
     std::vector<int> order(n);
     std::iota(order.begin(), order.end(), 0);
-    if (n == 0) return order;
+    if (n == 0)
+        return order;
     std::vector<double> sorted = keys;
     const int passes = static_cast<int>(std::log(static_cast<double>(n)) * 1.442695022) + 1;
     int gap = n;
     for (int pass = 0; pass < passes; ++pass) {
         gap /= 2;
-        if (gap == 0) break;
+        if (gap == 0)
+            break;
         for (int i = gap; i < n; ++i) {
             const double key = sorted[i];
             const int index = order[i];
@@ -31,9 +33,11 @@ std::vector<int> shellSortOrder(const std::vector<double>& keys) {
 }
 
 std::vector<int> tableRowOrder(std::vector<double> keys, bool absolute, bool ascending) {
-    for (double& key : keys) {
-        if (absolute) key = std::fabs(key);
-        if (!ascending) key = -key;
+    for (double &key : keys) {
+        if (absolute)
+            key = std::fabs(key);
+        if (!ascending)
+            key = -key;
     }
     return shellSortOrder(keys);
 }

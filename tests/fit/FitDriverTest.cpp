@@ -30,8 +30,12 @@ double quintic(double x) {
     return 3 - 1.5 * x + 0.25 * x * x - 0.125 * x * x * x + 0.0078125 * x * x * x * x -
            0.00048828125 * x * x * x * x * x;
 }
-double line(double x) { return 2 * x + 1; }
-double parabola(double x) { return x * x - 4; }
+double line(double x) {
+    return 2 * x + 1;
+}
+double parabola(double x) {
+    return x * x - 4;
+}
 
 } // namespace
 
@@ -143,11 +147,13 @@ TEST(FitDriver, DifferencesSkipAZeroY) {
     EXPECT_TRUE(out.rows[2].hasFit);
     EXPECT_FALSE(out.rows[2].hasDifference);
     double largest = 0;
-    for (const RowFit& row : out.rows) {
-        if (row.y == 0) continue;
+    for (const RowFit &row : out.rows) {
+        if (row.y == 0)
+            continue;
         ASSERT_TRUE(row.hasDifference);
         EXPECT_DOUBLE_EQ(row.difference, (row.y - row.fitted) * 100 / row.y);
-        if (std::fabs(row.difference) > std::fabs(largest)) largest = row.difference;
+        if (std::fabs(row.difference) > std::fabs(largest))
+            largest = row.difference;
     }
     EXPECT_EQ(out.zones[0].maxDifference, largest);
     EXPECT_GT(std::fabs(largest), 0);
@@ -160,7 +166,7 @@ TEST(FitDriver, DifferencesOfTheLnYTypesAreTakenOnY) {
     const FitOutput out = runFit(in);
     ASSERT_EQ(out.status, FitStatus::Ok);
     EXPECT_TRUE(out.converted);
-    const RowFit& row = out.rows[4];
+    const RowFit &row = out.rows[4];
     EXPECT_DOUBLE_EQ(row.t, std::log(5.0));
     EXPECT_DOUBLE_EQ(row.y, 160);
     EXPECT_GT(row.fitted, 140);
@@ -202,7 +208,8 @@ TEST(FitDriver, TheCurveRunsFromXMinToXMaxOnTheFittedEquations) {
     ASSERT_EQ(out.curve.x.size(), 10u);
     EXPECT_EQ(out.curve.x.front(), -3);
     EXPECT_DOUBLE_EQ(out.curve.x.back(), 3);
-    for (size_t j = 0; j < out.curve.x.size(); ++j) EXPECT_NEAR(out.curve.y[j], parabola(out.curve.x[j]), 1e-9);
+    for (size_t j = 0; j < out.curve.x.size(); ++j)
+        EXPECT_NEAR(out.curve.y[j], parabola(out.curve.x[j]), 1e-9);
     EXPECT_TRUE(out.positiveSlope);
     EXPECT_TRUE(out.negativeSlope);
     EXPECT_NEAR(out.yMin, 1.0 / 9 - 4, 1e-9); // the curve point at -1/3 comes closer to the vertex
@@ -218,8 +225,10 @@ TEST(FitDriver, AnUnfittableZoneIsMarkedAndTheRunGoesOn) {
     FitOutput out = runFit(in);
     ASSERT_EQ(out.status, FitStatus::Ok);
     EXPECT_FALSE(out.zones[0].fitted);
-    for (const RowFit& row : out.rows) EXPECT_FALSE(row.hasFit || row.hasDifference);
-    for (double y : out.curve.y) EXPECT_EQ(y, 0);
+    for (const RowFit &row : out.rows)
+        EXPECT_FALSE(row.hasFit || row.hasDifference);
+    for (double y : out.curve.y)
+        EXPECT_EQ(y, 0);
     EXPECT_FALSE(out.positiveSlope || out.negativeSlope);
 
     // All y equal: fitted, R² -1.
@@ -231,13 +240,17 @@ TEST(FitDriver, AnUnfittableZoneIsMarkedAndTheRunGoesOn) {
 }
 
 TEST(FitDriver, ExtremeInputNeverReportsANonFiniteSuccess) {
-    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN(),
+                 inf = std::numeric_limits<double>::infinity();
     struct Case {
-        const char* what;
+        const char *what;
         int type, order;
         std::vector<double> x, y;
     } cases[] = {
-        {"order 15 on 16 points", XvsY, 15, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15},
+        {"order 15 on 16 points",
+         XvsY,
+         15,
+         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15},
          {3, 1, 4, 1, 5, 9, 2, 6, 5, 3, 5, 8, 9, 7, 9, 3}},
         {"x from 1e-300 to 1e300, order 1", XvsY, 1, {1e-300, 1, 1e300}, {1, 2, 3}},
         {"x from 1e-300 to 1e300, order 2", XvsY, 2, {1e-300, 1, 1e300}, {1, 2, 3}},
@@ -246,7 +259,7 @@ TEST(FitDriver, ExtremeInputNeverReportsANonFiniteSuccess) {
         {"NaN x", XvsY, 1, {1, nan, 3}, {1, 2, 3}},
         {"infinite y", XvsY, 1, {1, 2, 3}, {1, inf, 3}},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         FitInput in;
         in.fitType = c.type;
         in.cellX = c.x;
@@ -258,16 +271,18 @@ TEST(FitDriver, ExtremeInputNeverReportsANonFiniteSuccess) {
             EXPECT_EQ(out.status, FitStatus::IllegalValues) << c.what;
             continue;
         }
-        const ZoneFit& zone = out.zones[0];
+        const ZoneFit &zone = out.zones[0];
         if (zone.fitted) {
-            for (double k : zone.coefficients) EXPECT_TRUE(std::isfinite(k)) << c.what;
+            for (double k : zone.coefficients)
+                EXPECT_TRUE(std::isfinite(k)) << c.what;
             EXPECT_TRUE(std::isfinite(zone.rSquared)) << c.what;
         }
-        for (const RowFit& row : out.rows) {
+        for (const RowFit &row : out.rows) {
             EXPECT_TRUE(!row.hasFit || std::isfinite(row.fitted)) << c.what;
             EXPECT_TRUE(!row.hasDifference || std::isfinite(row.difference)) << c.what;
         }
-        for (double y : out.curve.y) EXPECT_TRUE(std::isfinite(y)) << c.what;
+        for (double y : out.curve.y)
+            EXPECT_TRUE(std::isfinite(y)) << c.what;
         EXPECT_TRUE(std::isfinite(out.yMin) && std::isfinite(out.yMax)) << c.what;
     }
 }
@@ -296,13 +311,22 @@ TEST(FitDriver, IllegalValuesStopTheRun) {
 }
 
 TEST(FitDriver, RandomHostileInputKeepsEveryInvariant) {
-    const double specials[] = {0, -0.0, 1e-320, -1e-300, 1e300, -1e300, 1e99, 273.15,
-                               std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+    const double specials[] = {0,
+                               -0.0,
+                               1e-320,
+                               -1e-300,
+                               1e300,
+                               -1e300,
+                               1e99,
+                               273.15,
+                               std::numeric_limits<double>::quiet_NaN(),
+                               std::numeric_limits<double>::infinity(),
                                -std::numeric_limits<double>::infinity()};
     std::mt19937 random(2024);
     bool hostile = false; // a quarter of the runs get special, negative and zero values
     auto value = [&]() {
-        if (hostile && random() % 30 == 0) return specials[random() % (sizeof specials / sizeof *specials)];
+        if (hostile && random() % 30 == 0)
+            return specials[random() % (sizeof specials / sizeof *specials)];
         const double v = static_cast<double>(random() % 10000 + 1) / (random() % 2 ? 100 : 1);
         return hostile && random() % 20 == 0 ? -v : v;
     };
@@ -319,28 +343,35 @@ TEST(FitDriver, RandomHostileInputKeepsEveryInvariant) {
         in.temperatureScale = static_cast<int>(random() % 8) - 1;
         in.yScale = random() % 6 == 0 ? value() : 1;
         in.equationCount = hostile ? static_cast<int>(random() % 8) : 1 + random() % 3;
-        for (int k = 0; k < 6; ++k) in.fitOrders.push_back(hostile ? static_cast<int>(random() % 18) - 1 : 1 + random() % 4);
+        for (int k = 0; k < 6; ++k)
+            in.fitOrders.push_back(hostile ? static_cast<int>(random() % 18) - 1 : 1 + random() % 4);
         for (int k = 0; k < static_cast<int>(random() % 7); ++k)
             in.shownLimits.push_back(n > 0 && random() % 3 ? in.cellX[random() % n] : value());
         std::sort(in.shownLimits.begin(), in.shownLimits.end());
-        if (random() % 4 == 0) std::reverse(in.shownLimits.begin(), in.shownLimits.end());
+        if (random() % 4 == 0)
+            std::reverse(in.shownLimits.begin(), in.shownLimits.end());
         in.overlap = static_cast<int>(random() % 25) - 3;
         in.setIntercept = random() % 2;
-        if (random() % 4) in.intercept = value();
+        if (random() % 4)
+            in.intercept = value();
         in.plotCanvasWidth = static_cast<int>(random() % 1000) - 10;
         const FitOutput out = runFit(in);
-        if (out.status != FitStatus::Ok) continue;
-        for (const ZoneFit& zone : out.zones) {
-            if (!zone.fitted) continue;
-            for (double k : zone.coefficients) ASSERT_TRUE(std::isfinite(k)) << run;
+        if (out.status != FitStatus::Ok)
+            continue;
+        for (const ZoneFit &zone : out.zones) {
+            if (!zone.fitted)
+                continue;
+            for (double k : zone.coefficients)
+                ASSERT_TRUE(std::isfinite(k)) << run;
             ASSERT_TRUE(std::isfinite(zone.rSquared) && zone.rSquared <= 1) << run;
             ASSERT_TRUE(!zone.interceptFixed || zone.coefficients[0] == *in.intercept) << run;
         }
-        for (const RowFit& row : out.rows) {
+        for (const RowFit &row : out.rows) {
             ASSERT_TRUE(!row.hasFit || std::isfinite(row.fitted)) << run;
             ASSERT_TRUE(!row.hasDifference || (row.y != 0 && std::isfinite(row.difference))) << run;
         }
-        for (double y : out.curve.y) ASSERT_TRUE(std::isfinite(y)) << run;
+        for (double y : out.curve.y)
+            ASSERT_TRUE(std::isfinite(y)) << run;
         ASSERT_GE(out.curve.x.size(), out.points.x.size()) << run;
         ASSERT_TRUE(std::is_sorted(out.points.x.begin(), out.points.x.end())) << run;
     }

@@ -26,11 +26,13 @@ TEST(FitTransforms, ConvertsTemperaturesByListIndex) {
         {0, 100, 373.15}, {1, 212, 373.15}, {2, 212, 100}, {3, 373.15, 100},
         {4, 100, 212},    {5, 373.15, 212}, {2, -40, -40}, {9, 0, 273.15}, // unknown index reads as "C -> K"
     };
-    for (const Case& c : cases) EXPECT_NEAR(convertTemperature(c.in, c.scale), c.out, 1e-9) << c.scale;
+    for (const Case &c : cases)
+        EXPECT_NEAR(convertTemperature(c.in, c.scale), c.out, 1e-9) << c.scale;
 }
 
 TEST(FitTransforms, TransformsEachFitTypeAndNamesTheIllegalVariable) {
-    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN(),
+                 inf = std::numeric_limits<double>::infinity();
     struct Case {
         int type;
         double cx, cy;
@@ -54,11 +56,12 @@ TEST(FitTransforms, TransformsEachFitTypeAndNamesTheIllegalVariable) {
         {LnXvsY, inf, 1, IllegalVariable::X},
         {XvsLnY, 1, nan, IllegalVariable::Y},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         FitInput in = inputOf(c.type, {}, {});
         double x, y;
         EXPECT_EQ(transformPoint(in, c.cx, c.cy, x, y), c.bad) << c.type << " " << c.cx << " " << c.cy;
-        if (c.bad != IllegalVariable::None) continue;
+        if (c.bad != IllegalVariable::None)
+            continue;
         EXPECT_NEAR(x, c.x, 1e-12);
         EXPECT_NEAR(y, c.y, 1e-12);
     }
@@ -112,11 +115,20 @@ TEST(FitTransforms, ScalesXOnlyForXvsYAndLarsonMiller) {
         int type;
         double xMax, s;
     } cases[] = {
-        {XvsY, 20, 0.1}, {XvsY, 5, 1},       {XvsY, 999, 0.01}, {XvsY, 0.05, 10}, {XvsY, 0, 1},
-        {XvsY, -30, 1},  {Lmp, 35.2, 0.1},   {LnXvsY, 20, 1},   {XvsLnY, 20, 1},  {InvXvsLnY, 20, 1},
+        {XvsY, 20, 0.1},
+        {XvsY, 5, 1},
+        {XvsY, 999, 0.01},
+        {XvsY, 0.05, 10},
+        {XvsY, 0, 1},
+        {XvsY, -30, 1},
+        {Lmp, 35.2, 0.1},
+        {LnXvsY, 20, 1},
+        {XvsLnY, 20, 1},
+        {InvXvsLnY, 20, 1},
         {XvsY, std::numeric_limits<double>::infinity(), 1},
     };
-    for (const Case& c : cases) EXPECT_DOUBLE_EQ(xScaleFactor(c.type, c.xMax), c.s) << c.type << " " << c.xMax;
+    for (const Case &c : cases)
+        EXPECT_DOUBLE_EQ(xScaleFactor(c.type, c.xMax), c.s) << c.type << " " << c.xMax;
     EXPECT_DOUBLE_EQ(shownValue(XvsY, 2), 2);
     EXPECT_DOUBLE_EQ(shownValue(LnXvsY, 2), 2);
     EXPECT_DOUBLE_EQ(shownValue(InvXvsLnY, 2), std::exp(2.0));

@@ -15,14 +15,14 @@ struct Fit {
     double r2 = 12345; // untouched marker
 };
 
-Fit fitFree(const std::vector<double>& x, const std::vector<double>& y, int m) {
+Fit fitFree(const std::vector<double> &x, const std::vector<double> &y, int m) {
     Fit f;
     f.c.assign(m + 1, 0.0);
     f.ok = fitPolynomialFree(static_cast<int>(x.size()), m, x.data(), y.data(), f.c.data(), f.r2);
     return f;
 }
 
-Fit fitFixed(const std::vector<double>& x, const std::vector<double>& y, int m, double c) {
+Fit fitFixed(const std::vector<double> &x, const std::vector<double> &y, int m, double c) {
     Fit f;
     f.c.assign(m + 1, 0.0);
     f.ok = fitPolynomialFixedConstant(static_cast<int>(x.size()), m, x.data(), y.data(), c, f.c.data(), f.r2);
@@ -76,7 +76,8 @@ TEST(LeastSquares, AllYEqualFitsTheConstantWithRSquaredMinusOne) {
 TEST(LeastSquares, FixedConstantIsExactAndTheRestMinimiseTheResidual) {
     const std::vector<double> x = {0.5, 1, 1.5, 2, 3};
     std::vector<double> y;
-    for (double v : x) y.push_back(0.3 + 2 * v - 0.5 * v * v);
+    for (double v : x)
+        y.push_back(0.3 + 2 * v - 0.5 * v * v);
     Fit exact = fitFixed(x, y, 2, 0.3);
     ASSERT_TRUE(exact.ok);
     EXPECT_EQ(exact.c[0], 0.3);
@@ -105,9 +106,10 @@ TEST(LeastSquares, FixedConstantOfOrderZeroIsTheConstant) {
 }
 
 TEST(LeastSquares, UndeterminedOrNonFiniteFitsFailAndLeaveRSquared) {
-    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN(),
+                 inf = std::numeric_limits<double>::infinity();
     struct Case {
-        const char* what;
+        const char *what;
         std::vector<double> x, y;
         int m;
         bool fixed;
@@ -124,12 +126,13 @@ TEST(LeastSquares, UndeterminedOrNonFiniteFitsFailAndLeaveRSquared) {
         {"no points", {}, {}, 1, false},
         {"order above the limit", {0.1, 0.2}, {1, 2}, maxEngineOrder + 1, false},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         std::vector<double> coefficients(std::max(c.m, 0) + 1);
         double r2 = 12345;
         const int n = static_cast<int>(c.x.size());
-        const bool ok = c.fixed ? fitPolynomialFixedConstant(n, c.m, c.x.data(), c.y.data(), 0.5, coefficients.data(), r2)
-                                : fitPolynomialFree(n, c.m, c.x.data(), c.y.data(), coefficients.data(), r2);
+        const bool ok =
+            c.fixed ? fitPolynomialFixedConstant(n, c.m, c.x.data(), c.y.data(), 0.5, coefficients.data(), r2)
+                    : fitPolynomialFree(n, c.m, c.x.data(), c.y.data(), coefficients.data(), r2);
         EXPECT_FALSE(ok) << c.what;
         EXPECT_EQ(r2, 12345) << c.what;
     }
@@ -144,7 +147,8 @@ TEST(LeastSquares, HighOrdersOnTheirMinimumPointsStayFiniteAndHonest) {
         }
         Fit f = fitFree(x, y, m);
         ASSERT_TRUE(f.ok) << m;
-        for (double c : f.c) EXPECT_TRUE(std::isfinite(c)) << m;
+        for (double c : f.c)
+            EXPECT_TRUE(std::isfinite(c)) << m;
         EXPECT_TRUE(std::isfinite(f.r2));
         EXPECT_LE(f.r2, 1.0);
         EXPECT_GT(f.r2, 0.999) << m;

@@ -9,9 +9,9 @@ TEST(Polynomial, RendersHighestIndexFirstWithSignsAndPowers) {
     const int e[] = {0, 1, 2, 3};
     struct Case {
         std::vector<double> c;
-        const char* variable;
+        const char *variable;
         int precision;
-        const char* text;
+        const char *text;
     } cases[] = {
         {{1.5, -2, 0.25}, "x", 3, "= 2.500e-01*x^2 - 2.000e+00*x + 1.500e+00"},
         {{1.5, -2, 0}, "x", 3, "= -0.000e+00*x^2 - 2.000e+00*x + 1.500e+00"},
@@ -23,7 +23,7 @@ TEST(Polynomial, RendersHighestIndexFirstWithSignsAndPowers) {
         {{1e-300, 0, 0}, "x", 2, "= -0.00e+00*x^2 - 0.00e+00*x + 1.00e-300"},
     };
     Polynomial p;
-    for (const Case& c : cases)
+    for (const Case &c : cases)
         EXPECT_EQ(p.toText(static_cast<int>(c.c.size()), c.c.data(), e, c.variable, c.precision), c.text);
 }
 

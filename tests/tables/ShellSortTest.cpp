@@ -10,9 +10,10 @@
 
 namespace {
 
-std::vector<double> keysInOrder(const std::vector<double>& keys, const std::vector<int>& order) {
+std::vector<double> keysInOrder(const std::vector<double> &keys, const std::vector<int> &order) {
     std::vector<double> sorted;
-    for (int i : order) sorted.push_back(keys[i]);
+    for (int i : order)
+        sorted.push_back(keys[i]);
     return sorted;
 }
 
@@ -39,11 +40,13 @@ TEST(ShellSort, SortsEverySizeLikeAFullSort) {
     std::mt19937 random(7);
     for (int n : {0, 1, 2, 3, 4, 5, 7, 8, 16, 31, 32, 33, 100, 1000, 1024, 4097}) {
         std::vector<double> keys(n);
-        for (double& k : keys) k = static_cast<int>(random() % 50) - 25;
+        for (double &k : keys)
+            k = static_cast<int>(random() % 50) - 25;
         const std::vector<int> order = shellSortOrder(keys);
         std::vector<int> indices = order;
         std::sort(indices.begin(), indices.end());
-        for (int i = 0; i < n; ++i) ASSERT_EQ(indices[i], i) << "not a permutation for n = " << n;
+        for (int i = 0; i < n; ++i)
+            ASSERT_EQ(indices[i], i) << "not a permutation for n = " << n;
         std::vector<double> expected = keys;
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(keysInOrder(keys, order), expected) << n;
@@ -51,7 +54,8 @@ TEST(ShellSort, SortsEverySizeLikeAFullSort) {
 }
 
 TEST(ShellSort, NonFiniteKeysNeitherHangNorLoseRows) {
-    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN(),
+                 inf = std::numeric_limits<double>::infinity();
     const std::vector<double> keys = {3, nan, -inf, 1, inf, nan, 0};
     std::vector<int> order = shellSortOrder(keys);
     std::sort(order.begin(), order.end());
