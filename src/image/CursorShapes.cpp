@@ -29,9 +29,8 @@ std::vector<uint32_t> canvasCursorPixels(int cursorType, int colorIndex, bool wi
         return paintCursor(colorIndex, cross);
     case cursorSolidHollow: {
         int a = wide ? 12 : 13, b = wide ? 17 : 16;
-        return paintCursor(colorIndex, [&](int r, int c) {
-            return cross(r, c) && !(r >= a && r <= b && c >= a && c <= b);
-        });
+        return paintCursor(
+            colorIndex, [&](int r, int c) { return cross(r, c) && !(r >= a && r <= b && c >= a && c <= b); });
     }
     default: {
         int a = wide ? 13 : 14, b = wide ? 17 : 16;

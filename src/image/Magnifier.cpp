@@ -19,7 +19,9 @@ void fillBlock(std::vector<uint32_t>& pixels, long long left, long long top, lon
         for (long long c = x0; c < x1; ++c) pixels[r * magnifiedSize + c] = color;
 }
 
-void plot(std::vector<uint32_t>& pixels, long long c, long long r, uint32_t color) { fillBlock(pixels, c, r, 1, 1, color); }
+void plot(std::vector<uint32_t>& pixels, long long c, long long r, uint32_t color) {
+    fillBlock(pixels, c, r, 1, 1, color);
+}
 
 // The two-point line as the magnifier draws it: one pixel per step along the longer axis, the
 // other coordinate floored from the line through both points; the larger end is not drawn.
@@ -91,7 +93,8 @@ std::vector<uint32_t> scanDirectionPicture(int direction, uint32_t color) {
     std::vector<uint32_t> pixels(magnifiedSize * magnifiedSize);
     for (int r = 0; r < magnifiedSize; ++r)
         for (int c = 0; c < magnifiedSize; ++c) {
-            bool light = ((r < 20 || r > 40) && c >= 20 && c < 40) || (r >= 20 && r <= 39 && (c < 20 || c > 40));
+            bool light =
+                ((r < 20 || r > 40) && c >= 20 && c < 40) || (r >= 20 && r <= 39 && (c < 20 || c > 40));
             pixels[r * magnifiedSize + c] = light ? 0xFFD2D2D2 : 0xFFC8C8C8;
         }
     if (direction < 0 || direction > 3) return pixels;

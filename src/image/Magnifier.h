@@ -16,8 +16,8 @@ struct MagnifierSource {
     PictureGeometry picture;              // size of both, and the view offset
     uint32_t background = 0xFFD4D0C8;     // the main window's background, shown outside the picture
     uint32_t dataColor = 0, referenceColor = 0;
-    bool showLine = true;    // the cross-hair and the two-point line
-    bool linePlaced = false; // at least one line point is placed
+    bool showLine = true;                                   // the cross-hair and the two-point line
+    bool linePlaced = false;                                // at least one line point is placed
     int lineX1 = -1, lineY1 = -1, lineX2 = -1, lineY2 = -1; // image pixels
     std::vector<CanvasPoint> referencePoints; // window coordinates, only points with both cells filled
     std::vector<CanvasPoint> dataPoints;      // window coordinates, up to the first empty cell

@@ -7,9 +7,13 @@
 const uint32_t markerColors[markerColorCount] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF000000,
                                                  0xFFEBEB00, 0xFFFF7823, 0xFFA046A5, 0xFF00A0E6};
 
-int validMarkerColorIndex(int index) { return index >= 0 && index < markerColorCount ? index : 1; }
+int validMarkerColorIndex(int index) {
+    return index >= 0 && index < markerColorCount ? index : 1;
+}
 
-uint32_t markerColor(int index) { return markerColors[validMarkerColorIndex(index)]; }
+uint32_t markerColor(int index) {
+    return markerColors[validMarkerColorIndex(index)];
+}
 
 uint32_t highlightOutlineColor(int dataPointColorIndex) {
     return dataPointColorIndex == 2 ? markerColors[0] : 0xFF000000;
@@ -20,8 +24,8 @@ namespace {
 // Paints the block of columns left .. left + cols - 1 and rows top .. top + rows - 1, keeping
 // only pixels with 0 < px < width and 0 < py < height. Works in 64 bits, so any int input is safe
 // and the cost never exceeds the picture's size.
-void appendBlock(std::vector<PixelPaint>& paints, const PictureGeometry& picture, long long left, long long top,
-                 long long cols, long long rows, uint32_t color) {
+void appendBlock(std::vector<PixelPaint>& paints, const PictureGeometry& picture, long long left,
+                 long long top, long long cols, long long rows, uint32_t color) {
     long long x0 = std::max(left, 1LL), x1 = std::min(left + cols, static_cast<long long>(picture.width));
     long long y0 = std::max(top, 1LL), y1 = std::min(top + rows, static_cast<long long>(picture.height));
     for (long long py = y0; py < y1; ++py)
@@ -31,8 +35,8 @@ void appendBlock(std::vector<PixelPaint>& paints, const PictureGeometry& picture
 
 // One pass of the hollow marker: bars of thickness b reaching from -h to h - 1 around the centre,
 // without the offsets |o| <= gap.
-void appendHollowPass(std::vector<PixelPaint>& paints, const PictureGeometry& picture, long long ix, long long iy,
-                      long long b, long long h, long long gap, uint32_t color) {
+void appendHollowPass(std::vector<PixelPaint>& paints, const PictureGeometry& picture, long long ix,
+                      long long iy, long long b, long long h, long long gap, uint32_t color) {
     long long top = iy - b / 2, left = ix - b / 2 + 1;
     appendBlock(paints, picture, ix - h, top, h - gap, b, color);
     appendBlock(paints, picture, ix + gap + 1, top, h - 1 - gap, b, color);
@@ -42,11 +46,12 @@ void appendHollowPass(std::vector<PixelPaint>& paints, const PictureGeometry& pi
 
 } // namespace
 
-void appendMarker(std::vector<PixelPaint>& paints, const PictureGeometry& picture, int x, int y, uint32_t color,
-                  MarkerSize size, bool hollow, uint32_t outlineColor) {
+void appendMarker(std::vector<PixelPaint>& paints, const PictureGeometry& picture, int x, int y,
+                  uint32_t color, MarkerSize size, bool hollow, uint32_t outlineColor) {
     long long t = 2 * (static_cast<long long>(size.thickness) / 2) + 1;
     long long l = std::max(2 * (static_cast<long long>(size.length) / 2) + 1, 5LL);
-    long long ix = static_cast<long long>(x) - picture.offsetX, iy = static_cast<long long>(y) - picture.offsetY;
+    long long ix = static_cast<long long>(x) - picture.offsetX,
+              iy = static_cast<long long>(y) - picture.offsetY;
     if (hollow) {
         appendHollowPass(paints, picture, ix, iy, 2 * t + 2, 2 * l + 2, l / 2, outlineColor);
         appendHollowPass(paints, picture, ix, iy, 2 * t, 2 * l, l / 2, color);
@@ -95,7 +100,8 @@ void appendLine(std::vector<PixelPaint>& paints, int width, int height, int x1, 
     }
 }
 
-void appendExtendedCursor(std::vector<PixelPaint>& paints, int width, int height, int ix, int iy, uint32_t color) {
+void appendExtendedCursor(std::vector<PixelPaint>& paints, int width, int height, int ix, int iy,
+                          uint32_t color) {
     if (ix <= 0 || iy <= 0) return;
     if (iy < height)
         for (int px = 0; px < width; ++px) paints.push_back({px, iy, color});

@@ -35,8 +35,8 @@ constexpr MarkerSize dataMarkerSize{1, 9};
 // 0 < px < width and 0 < py < height are drawn; a solid marker within 2 pixels of an edge is left
 // out whole. A hollow marker is an outline pass in outlineColor, then a pass in color, with the
 // centre left free.
-void appendMarker(std::vector<PixelPaint>& paints, const PictureGeometry& picture, int x, int y, uint32_t color,
-                  MarkerSize size, bool hollow, uint32_t outlineColor = 0xFF000000);
+void appendMarker(std::vector<PixelPaint>& paints, const PictureGeometry& picture, int x, int y,
+                  uint32_t color, MarkerSize size, bool hollow, uint32_t outlineColor = 0xFF000000);
 // The highlight of a table row: the hollow data-point marker in the data colour with its outline.
 void appendHighlightMarker(std::vector<PixelPaint>& paints, const PictureGeometry& picture, int x, int y,
                            int dataPointColorIndex);
@@ -46,4 +46,5 @@ void appendLine(std::vector<PixelPaint>& paints, int width, int height, int x1, 
                 uint32_t color);
 // Appends the whole column ix and the whole row iy (image pixels) of the extended cursor;
 // nothing unless ix > 0 and iy > 0.
-void appendExtendedCursor(std::vector<PixelPaint>& paints, int width, int height, int ix, int iy, uint32_t color);
+void appendExtendedCursor(std::vector<PixelPaint>& paints, int width, int height, int ix, int iy,
+                          uint32_t color);

@@ -45,7 +45,8 @@ bool OverlayLog::erase(const uint32_t* clean, int width, int height, std::vector
     if (restorable) {
         paints.reserve(paints.size() + entries_.size());
         for (uint32_t index : entries_)
-            paints.push_back({static_cast<int>(index % width_), static_cast<int>(index / width_), clean[index]});
+            paints.push_back(
+                {static_cast<int>(index % width_), static_cast<int>(index / width_), clean[index]});
     }
     clear();
     return restorable;

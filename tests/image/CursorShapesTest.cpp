@@ -1,4 +1,5 @@
-// Canvas cursor shapes with and without "Wide", their colours, the colour-pick cursor and the adaptive choice.
+// Canvas cursor shapes with and without "Wide", their colours, the colour-pick cursor and the adaptive
+// choice.
 #include "image/CursorShapes.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +60,8 @@ TEST(CursorShapes, ShapesWithAndWithoutWide) {
             for (int k = 0; k < cursorSize; ++k)
                 ASSERT_EQ(pixels[r * cursorSize + k], pixels[k * cursorSize + r]) << r << "," << k;
     }
-    EXPECT_EQ(canvasCursorPixels(cursorSolid, cursorBlack, true), canvasCursorPixels(cursorSolid, cursorBlack, false));
+    EXPECT_EQ(canvasCursorPixels(cursorSolid, cursorBlack, true),
+              canvasCursorPixels(cursorSolid, cursorBlack, false));
 }
 
 TEST(CursorShapes, Colours) {
@@ -74,7 +76,8 @@ TEST(CursorShapes, Colours) {
             EXPECT_EQ(mixed[i], black[i] ? (i % 2 ? 0xFFFFFFFFu : 0xFF000000u) : 0u);
         }
     }
-    EXPECT_EQ(row(canvasCursorPixels(cursorSolid, cursorBlackWhite, false), 15).substr(0, 4), "o#o#"); // 465 is odd
+    EXPECT_EQ(row(canvasCursorPixels(cursorSolid, cursorBlackWhite, false), 15).substr(0, 4),
+              "o#o#"); // 465 is odd
 }
 
 TEST(CursorShapes, ColourPickCursor) {
@@ -95,15 +98,11 @@ TEST(CursorShapes, StockCrosshairAndAdaptiveChoice) {
     EXPECT_FALSE(usesStockCrosshair(cursorSolidHollow, cursorBlack));
     EXPECT_FALSE(usesStockCrosshair(cursorSolid, cursorBlackWhite));
     EXPECT_FALSE(usesStockCrosshair(cursorOutline, cursorBlackWhite));
+    // Grey 100 is exactly on the limit; red 76.2, green 149.7, blue 29.1; alpha plays no part.
     struct Case {
         uint32_t pixel;
         bool white;
-    } cases[] = {
-        {0xFF646464, true},  // luminance exactly 100
-        {0xFF656565, false}, {0xFF000000, true}, {0xFFFFFFFF, false},
-        {0xFFFF0000, true},  // 76.2
-        {0xFF00FF00, false}, // 149.7
-        {0xFF0000FF, true},  {0x00646464, true}, // alpha plays no part
-    };
+    } cases[] = {{0xFF646464, true}, {0xFF656565, false}, {0xFF000000, true}, {0xFFFFFFFF, false},
+                 {0xFFFF0000, true}, {0xFF00FF00, false}, {0xFF0000FF, true}, {0x00646464, true}};
     for (const Case& c : cases) EXPECT_EQ(adaptiveCursorIsWhite(c.pixel), c.white) << std::hex << c.pixel;
 }

@@ -38,7 +38,9 @@ struct Fixture {
     }
 };
 
-uint32_t at(const std::vector<uint32_t>& pixels, int c, int r) { return pixels.at(r * magnifiedSize + c); }
+uint32_t at(const std::vector<uint32_t>& pixels, int c, int r) {
+    return pixels.at(r * magnifiedSize + c);
+}
 
 } // namespace
 
@@ -63,13 +65,16 @@ TEST(Magnifier, NothingWhenFarOutsideOrTooSmall) {
     struct Case {
         int ix, iy;
         bool built;
-    } cases[] = {{-30, 40, true},        {-31, 40, false},     {50, -30, true},     {50, -31, false},
-                 {width + 29, 40, true}, {width + 30, 40, false}, {50, height + 29, true}, {50, height + 30, false},
+    } cases[] = {{-30, 40, true},         {-31, 40, false},
+                 {50, -30, true},         {50, -31, false},
+                 {width + 29, 40, true},  {width + 30, 40, false},
+                 {50, height + 29, true}, {50, height + 30, false},
                  {INT_MIN / 2, 0, false}, {INT_MAX - offsetX, 0, false}};
     for (const Case& c : cases) {
         MagnifiedViews v;
         v.plain = {1};
-        EXPECT_EQ(buildMagnifiedViews(f.source, c.ix + offsetX, c.iy + offsetY, v), c.built) << c.ix << "," << c.iy;
+        EXPECT_EQ(buildMagnifiedViews(f.source, c.ix + offsetX, c.iy + offsetY, v), c.built)
+            << c.ix << "," << c.iy;
         if (!c.built) {
             EXPECT_EQ(v.plain, std::vector<uint32_t>{1});
         }
@@ -115,8 +120,10 @@ TEST(Magnifier, LineDrawnAlongItsLongerAxisWithoutItsLargerEnd) {
     for (const Case& c : cases) {
         f.source.lineX1 = c.x1, f.source.lineY1 = c.y1, f.source.lineX2 = c.x2, f.source.lineY2 = c.y2;
         MagnifiedViews v = f.build(50, 40);
-        for (auto p : c.on) EXPECT_EQ(at(v.marked, p.first, p.second), referenceColor) << p.first << "," << p.second;
-        for (auto p : c.off) EXPECT_NE(at(v.marked, p.first, p.second), referenceColor) << p.first << "," << p.second;
+        for (auto p : c.on)
+            EXPECT_EQ(at(v.marked, p.first, p.second), referenceColor) << p.first << "," << p.second;
+        for (auto p : c.off)
+            EXPECT_NE(at(v.marked, p.first, p.second), referenceColor) << p.first << "," << p.second;
         EXPECT_EQ(std::count(v.plain.begin(), v.plain.end(), referenceColor), 0);
     }
     auto countLine = [&](int x1, int y1, int x2, int y2, bool placed, bool show) {
@@ -162,7 +169,8 @@ std::pair<int, int> arrowSpan(const std::vector<uint32_t>& pixels, int row, uint
             if (first < 0) first = c;
             last = c;
         }
-    for (int c = first; c >= 0 && c <= last; ++c) EXPECT_EQ(at(pixels, c, row), color) << "gap in row " << row;
+    for (int c = first; c >= 0 && c <= last; ++c)
+        EXPECT_EQ(at(pixels, c, row), color) << "gap in row " << row;
     return {first, last};
 }
 
@@ -182,16 +190,20 @@ TEST(Magnifier, ScanDirectionArrows) {
     struct Sample {
         int r, c;
         uint32_t expected;
-    } samples[] = {{0, 20, light}, {0, 19, dark},  {0, 39, light},  {0, 40, dark},   {20, 0, light}, {20, 40, dark},
-                   {20, 41, light}, {39, 0, light}, {40, 25, dark},  {41, 25, light}, {30, 30, dark}, {59, 59, dark}};
+    } samples[] = {{0, 20, light}, {0, 19, dark},   {0, 39, light},  {0, 40, dark},
+                   {20, 0, light}, {20, 40, dark},  {20, 41, light}, {39, 0, light},
+                   {40, 25, dark}, {41, 25, light}, {30, 30, dark},  {59, 59, dark}};
     for (const Sample& s : samples) EXPECT_EQ(at(ground, s.c, s.r), s.expected) << s.r << "," << s.c;
 
     std::vector<uint32_t> up = scanDirectionPicture(0, color), down = scanDirectionPicture(1, color);
     struct Span {
         int row, first, last;
-    } upSpans[] = {{0, 29, 30}, {1, 29, 30}, {2, 28, 31}, {13, 23, 36}, {14, 22, 37}, {15, 29, 30}, {59, 29, 30}},
-      downSpans[] = {{0, 29, 30}, {43, 29, 30}, {44, 21, 38}, {45, 22, 37}, {46, 22, 37}, {58, 28, 31}, {59, 29, 30}};
-    for (const Span& s : upSpans) EXPECT_EQ(arrowSpan(up, s.row, color), std::make_pair(s.first, s.last)) << s.row;
+    } upSpans[] = {{0, 29, 30},  {1, 29, 30},  {2, 28, 31}, {13, 23, 36},
+                   {14, 22, 37}, {15, 29, 30}, {59, 29, 30}},
+      downSpans[] = {{0, 29, 30},  {43, 29, 30}, {44, 21, 38}, {45, 22, 37},
+                     {46, 22, 37}, {58, 28, 31}, {59, 29, 30}};
+    for (const Span& s : upSpans)
+        EXPECT_EQ(arrowSpan(up, s.row, color), std::make_pair(s.first, s.last)) << s.row;
     for (const Span& s : downSpans)
         EXPECT_EQ(arrowSpan(down, s.row, color), std::make_pair(s.first, s.last)) << s.row;
     EXPECT_EQ(at(up, 10, 10), at(ground, 10, 10));

@@ -12,7 +12,10 @@ namespace {
 std::vector<std::string> render(const std::vector<PixelPaint>& paints, int width, int height) {
     std::vector<std::string> rows(height, std::string(width, '.'));
     for (const PixelPaint& p : paints) {
-        char mark = p.color == 0xFF000000 ? 'k' : p.color == 0xFFFF0000 ? 'r' : p.color == 0xFF0000FF ? 'b' : '#';
+        char mark = p.color == 0xFF000000   ? 'k'
+                    : p.color == 0xFFFF0000 ? 'r'
+                    : p.color == 0xFF0000FF ? 'b'
+                                            : '#';
         rows.at(p.y).at(p.x) = mark;
     }
     return rows;
@@ -54,8 +57,8 @@ TEST(Markers, SolidMarkerNearEdges) {
         int ix, iy;
         bool drawn;
     } cases[] = {
-        {2, 15, false}, {3, 15, true}, {w - 3, 15, true}, {w - 2, 15, false}, {20, 2, false},
-        {20, 3, true},  {20, h - 3, true}, {20, h - 2, false}, {0, 0, false}, {-4, 15, false},
+        {2, 15, false}, {3, 15, true},     {w - 3, 15, true},  {w - 2, 15, false}, {20, 2, false},
+        {20, 3, true},  {20, h - 3, true}, {20, h - 2, false}, {0, 0, false},      {-4, 15, false},
     };
     for (MarkerSize size : {referenceMarkerSize, dataMarkerSize})
         for (const Case& c : cases) {
@@ -75,19 +78,18 @@ TEST(Markers, HollowMarkerOutlineThenColourAroundAFreeCentre) {
     std::vector<PixelPaint> paints;
     appendHighlightMarker(paints, picture, 30, 30, 2); // blue data points: red outline
     std::vector<std::string> art = render(paints, 60, 60);
+    // Horizontal bar: outline rows -2 .. 1 at offsets -20 .. -5 and 5 .. 19, colour rows -1 .. 0 at
+    // -18 .. -5 and 5 .. 17. Vertical bar: outline columns -1 .. 2, colour columns 0 .. 1.
     struct Case {
         int dx, dy;
         char expected;
-    } cases[] = {
-        // horizontal bar: outline rows -2 .. 1 at offsets -20 .. -5 and 5 .. 19, colour rows -1 .. 0
-        {-21, 0, '.'}, {-20, -2, 'r'}, {-20, -1, 'r'}, {-19, 1, 'r'}, {-18, -2, 'r'}, {-18, -1, 'b'},
-        {-5, 0, 'b'},  {-4, 0, '.'},   {0, 0, '.'},    {4, 0, '.'},   {5, 0, 'b'},    {17, 0, 'b'},
-        {18, 0, 'r'},  {19, 0, 'r'},   {20, 0, '.'},   {5, 1, 'r'},   {5, 2, '.'},    {5, -3, '.'},
-        // vertical bar: outline columns -1 .. 2, colour columns 0 .. 1
-        {-2, -10, '.'}, {-1, -10, 'r'}, {0, -10, 'b'}, {1, -10, 'b'}, {2, -10, 'r'}, {3, -10, '.'},
-        {0, -20, 'r'},  {0, -19, 'r'},  {0, -18, 'b'}, {0, 17, 'b'},  {0, 18, 'r'},  {0, 19, 'r'},
-        {0, 20, '.'},   {0, 4, '.'},    {0, 5, 'b'},
-    };
+    } cases[] = {{-21, 0, '.'},  {-20, -2, 'r'}, {-20, -1, 'r'}, {-19, 1, 'r'},  {-18, -2, 'r'},
+                 {-18, -1, 'b'}, {-5, 0, 'b'},   {-4, 0, '.'},   {0, 0, '.'},    {4, 0, '.'},
+                 {5, 0, 'b'},    {17, 0, 'b'},   {18, 0, 'r'},   {19, 0, 'r'},   {20, 0, '.'},
+                 {5, 1, 'r'},    {5, 2, '.'},    {5, -3, '.'},   {-2, -10, '.'}, {-1, -10, 'r'},
+                 {0, -10, 'b'},  {1, -10, 'b'},  {2, -10, 'r'},  {3, -10, '.'},  {0, -20, 'r'},
+                 {0, -19, 'r'},  {0, -18, 'b'},  {0, 17, 'b'},   {0, 18, 'r'},   {0, 19, 'r'},
+                 {0, 20, '.'},   {0, 4, '.'},    {0, 5, 'b'}};
     for (const Case& c : cases)
         EXPECT_EQ(art[30 + c.dy][30 + c.dx], c.expected) << "offset " << c.dx << "," << c.dy;
 
@@ -103,8 +105,8 @@ TEST(Markers, HollowMarkerOutlineThenColourAroundAFreeCentre) {
 TEST(Markers, AnyPositionOrSizeStaysInsideThePicture) {
     const int w = 20, h = 16;
     const int positions[] = {INT_MIN, -1000, -1, 0, 1, 10, w, w + 5, INT_MAX};
-    const MarkerSize sizes[] = {referenceMarkerSize, dataMarkerSize, {INT_MAX, INT_MAX}, {INT_MIN, INT_MIN},
-                                {-5, 3}, {0, 0}};
+    const MarkerSize sizes[] = {referenceMarkerSize, dataMarkerSize, {INT_MAX, INT_MAX},
+                                {INT_MIN, INT_MIN},  {-5, 3},        {0, 0}};
     for (PictureGeometry picture : {PictureGeometry{w, h, 0, 0}, PictureGeometry{w, h, INT_MIN, INT_MAX},
                                     PictureGeometry{0, 0, 0, 0}, PictureGeometry{-5, -5, 0, 0}})
         for (int x : positions)
@@ -113,7 +115,8 @@ TEST(Markers, AnyPositionOrSizeStaysInsideThePicture) {
                     for (bool hollow : {false, true}) {
                         std::vector<PixelPaint> paints;
                         appendMarker(paints, picture, x, y, 0xFF123456, size, hollow);
-                        ASSERT_TRUE(allDrawable(paints, w, h)) << x << "," << y << " thickness " << size.thickness;
+                        ASSERT_TRUE(allDrawable(paints, w, h))
+                            << x << "," << y << " thickness " << size.thickness;
                         ASSERT_LE(paints.size(), 8u * w * h);
                     }
 }
@@ -143,8 +146,11 @@ TEST(Markers, LineFromFarAwayOnlyWalksThePicture) {
     const int w = 20, h = 10;
     struct Case {
         int x1, y1, x2, y2;
-    } cases[] = {{INT_MIN, 5, INT_MAX, 5},      {INT_MAX, INT_MAX, INT_MIN, INT_MIN}, {5, INT_MIN, 5, INT_MAX},
-                 {INT_MIN, INT_MIN, INT_MIN, 0}, {-100, -100, -50, -50}};
+    } cases[] = {{INT_MIN, 5, INT_MAX, 5},
+                 {INT_MAX, INT_MAX, INT_MIN, INT_MIN},
+                 {5, INT_MIN, 5, INT_MAX},
+                 {INT_MIN, INT_MIN, INT_MIN, 0},
+                 {-100, -100, -50, -50}};
     for (const Case& c : cases) {
         std::vector<PixelPaint> paints;
         appendLine(paints, w, h, c.x1, c.y1, c.x2, c.y2, 0xFF00FF00);
@@ -160,7 +166,8 @@ TEST(Markers, ExtendedCursorCoversRowAndColumn) {
     struct Case {
         int ix, iy;
         size_t count;
-    } cases[] = {{3, 4, 10 + 8 - 1}, {0, 4, 0}, {3, 0, 0}, {-1, -1, 0}, {20, 4, 10}, {3, INT_MAX, 8}, {INT_MAX, INT_MAX, 0}};
+    } cases[] = {{3, 4, 10 + 8 - 1},   {0, 4, 0}, {3, 0, 0}, {-1, -1, 0}, {20, 4, 10}, {3, INT_MAX, 8},
+                 {INT_MAX, INT_MAX, 0}};
     for (const Case& c : cases) {
         std::vector<PixelPaint> paints;
         appendExtendedCursor(paints, 10, 8, c.ix, c.iy, 0xFF00FF00);

@@ -1,6 +1,6 @@
 // The overlay log: erasing puts back exactly the clean picture, the restart rule, and growth on demand.
-#include "image/Markers.h"
 #include "image/OverlayLog.h"
+#include "image/Markers.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,8 @@ TEST(OverlayLog, EraseRestoresThePictureByteForByte) {
     log.reset(w, h);
     for (int round = 0; round < 2; ++round) {
         std::vector<PixelPaint> paints;
-        const CanvasPoint centres[] = {{20, 20}, {6, 7}, {3 + w - 3, 4 + 10}, {25, 24}, {-10, 60}, {3 + w, 4 + h}};
+        const CanvasPoint centres[] = {{20, 20}, {6, 7},    {3 + w - 3, 4 + 10},
+                                       {25, 24}, {-10, 60}, {3 + w, 4 + h}};
         for (CanvasPoint c : centres) {
             appendMarker(paints, picture, c.x, c.y, markerColor(round), referenceMarkerSize, false);
             appendMarker(paints, picture, c.x + 1, c.y + 2, markerColor(5), dataMarkerSize, false);
