@@ -2,33 +2,34 @@
 #include "tables/ShellSort.h"
 
 #include <cmath>
-#include <numeric>
 
 std::vector<int> shellSortOrder(const std::vector<double> &keys) {
     const int n = static_cast<int>(keys.size());
-    std::vector<int> order(n);
-    std::iota(order.begin(), order.end(), 0);
-    if (n == 0)
-        return order;
-    std::vector<double> sorted = keys;
-    const int passes = static_cast<int>(std::log(static_cast<double>(n)) * 1.442695022) + 1;
+    // Key and index side by side, so that each move touches one place.
+    struct Entry {
+        double key;
+        int index;
+    };
+    std::vector<Entry> entries(n);
+    for (int i = 0; i < n; ++i)
+        entries[i] = {keys[i], i};
+    const int passes = n > 0 ? static_cast<int>(std::log(static_cast<double>(n)) * 1.442695022) + 1 : 0;
     int gap = n;
     for (int pass = 0; pass < passes; ++pass) {
         gap /= 2;
         if (gap == 0)
             break;
         for (int i = gap; i < n; ++i) {
-            const double key = sorted[i];
-            const int index = order[i];
+            const Entry entry = entries[i];
             int j = i;
-            for (; j >= gap && sorted[j - gap] > key; j -= gap) {
-                sorted[j] = sorted[j - gap];
-                order[j] = order[j - gap];
-            }
-            sorted[j] = key;
-            order[j] = index;
+            for (; j >= gap && entries[j - gap].key > entry.key; j -= gap)
+                entries[j] = entries[j - gap];
+            entries[j] = entry;
         }
     }
+    std::vector<int> order(n);
+    for (int i = 0; i < n; ++i)
+        order[i] = entries[i].index;
     return order;
 }
 
