@@ -11,8 +11,10 @@ using namespace CommandId;
 void Ordinax::buildImagePage(FXComposite* page) {
     imageSideColumn = new FXVerticalFrame(page, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
     imageControlColumn = new FXVerticalFrame(imageSideColumn, LAYOUT_FILL_X, 0, 0, 0, 0, 2, 2, 2, 2);
+    buildAxisDefinitions(imageControlColumn);
     curvePointsPanel = new FXVerticalFrame(imageSideColumn, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 2, 2, 2, 2);
     buildCurvePointsTables(curvePointsPanel);
+    buildRecalDataButton(curvePointsPanel);
     imageArea = new FXHorizontalFrame(page, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
     imageViewColumn = new FXVerticalFrame(imageArea, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
     imageView = new FXImageView(imageViewColumn, nullptr, this, ID_IMAGE_VIEW,
@@ -79,6 +81,7 @@ bool Ordinax::loadImageFile(const FXString& path) {
     showNewImage(std::move(decoded.pixels), decoded.width, decoded.height);
     resetForNewImage();
     if (resizeWindowWithNewImage->getCheck()) fitWindowToImage();
+    if (clearAxisDefinitionsWithNewImage->getCheck()) clearAxisDefinitions();
     getApp()->endWaitCursor();
     setImageControlsEnabled(true);
     return true;
@@ -112,6 +115,7 @@ void Ordinax::pasteImageFromClipboard() {
     resetForNewImage();
     setImageControlsEnabled(true);
     if (resizeWindowWithNewImage->getCheck()) fitWindowToImage();
+    if (clearAxisDefinitionsWithNewImage->getCheck()) clearAxisDefinitions();
     imageView->update();
 }
 
@@ -131,6 +135,7 @@ void Ordinax::resetForNewImage() {
     fineRotation = 0;
     showRotation();
     rotationCentre = FXPoint(0, static_cast<FXshort>(imageHeight - 1));
+    logWarningShown = reversedWarningShown = false;
     imageView->update();
 }
 
@@ -146,10 +151,12 @@ void Ordinax::setImageControlsEnabled(bool on) {
         else
             b->disable();
     }
-    if (on)
-        rotationLabel->enable();
-    else
-        rotationLabel->disable();
+    for (FXWindow* w : {static_cast<FXWindow*>(rotationLabel), static_cast<FXWindow*>(recalDataButton)}) {
+        if (on)
+            w->enable();
+        else
+            w->disable();
+    }
 }
 
 void Ordinax::fitWindowToImage() {

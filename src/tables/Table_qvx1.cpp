@@ -4,21 +4,24 @@
 #include <FX88591Codec.h>
 #include <FXUTF16Codec.h>
 
+#include <algorithm>
+
 #include "tables/NumberText.h"
 
-FXDEFMAP(Table_qvx1) Table_qvx1Map[] = {
+FXDEFMAP(Table_qvx1)
+Table_qvx1Map[] = {
     FXMAPFUNC(SEL_COMMAND, FXTable::ID_PASTE_SEL, Table_qvx1::onCmdPasteSel),
     FXMAPFUNC(SEL_QUERY_TIP, 0, Table_qvx1::onQueryTip),
 };
 FXIMPLEMENT(Table_qvx1, FXTable, Table_qvx1Map, ARRAYNUMBER(Table_qvx1Map))
 
-Table_qvx1::Table_qvx1(FXComposite* p, FXObject* tgt, FXSelector sel, FXuint opts, FXint x, FXint y, FXint w, FXint h,
-                       FXint pl, FXint pr, FXint pt, FXint pb)
+Table_qvx1::Table_qvx1(FXComposite *p, FXObject *tgt, FXSelector sel, FXuint opts, FXint x, FXint y, FXint w,
+                       FXint h, FXint pl, FXint pr, FXint pt, FXint pb)
     : FXTable(p, tgt, sel, opts, x, y, w, h, pl, pr, pt, pb) {
     setBackColor(p->getBackColor());
 }
 
-void Table_qvx1::setCellText(FXint row, FXint column, const FXString& text, FXbool notify) {
+void Table_qvx1::setCellText(FXint row, FXint column, const FXString &text, FXbool notify) {
     setItemText(row, column, commasToPeriods(text.text()).c_str(), notify);
 }
 
@@ -42,7 +45,7 @@ bool Table_qvx1::isCellNumeric(FXint row, FXint column) const {
     return isNumericText(cellString(row, column));
 }
 
-void Table_qvx1::setCellTip(FXint row, FXint column, const FXString& tip) {
+void Table_qvx1::setCellTip(FXint row, FXint column, const FXString &tip) {
     if (tip.empty())
         cellTips.erase({row, column});
     else
@@ -54,7 +57,7 @@ FXString Table_qvx1::getCellTip(FXint row, FXint column) const {
     return found == cellTips.end() ? FXString() : found->second;
 }
 
-long Table_qvx1::onQueryTip(FXObject* sender, FXSelector sel, void* ptr) {
+long Table_qvx1::onQueryTip(FXObject *sender, FXSelector sel, void *ptr) {
     FXint x, y;
     FXuint buttons;
     getCursorPosition(x, y, buttons);
@@ -67,19 +70,22 @@ long Table_qvx1::onQueryTip(FXObject* sender, FXSelector sel, void* ptr) {
     return FXTable::onQueryTip(sender, sel, ptr);
 }
 
-long Table_qvx1::onCmdPasteSel(FXObject*, FXSelector, void*) {
+long Table_qvx1::onCmdPasteSel(FXObject *, FXSelector, void *) {
     if (!isEditable()) {
         getApp()->beep();
         return 1;
     }
-    if (!isAnythingSelected()) return 1;
+    if (!isAnythingSelected())
+        return 1;
     FXString text;
-    // Types the clipboard may offer, best first; the toolkit converts UTF-16 and Latin-1 to UTF-8 for us.
+    // Types the clipboard may offer, best first; UTF-16 and Latin-1 bytes are converted to UTF-8 here.
     FXDragType types[] = {utf8Type, utf16Type, stringType, textType};
     for (FXDragType type : types) {
         if (getDNDData(FROM_CLIPBOARD, type, text)) {
-            if (type == utf16Type) text = FXUTF16LECodec().mb2utf(text);
-            if (type == stringType) text = FX88591Codec().mb2utf(text);
+            if (type == utf16Type)
+                text = FXUTF16LECodec().mb2utf(text);
+            if (type == stringType)
+                text = FX88591Codec().mb2utf(text);
             break;
         }
     }
@@ -87,21 +93,30 @@ long Table_qvx1::onCmdPasteSel(FXObject*, FXSelector, void*) {
     return 1;
 }
 
-void Table_qvx1::pasteText(const std::string& text) {
-    if (!isAnythingSelected()) return;
+void Table_qvx1::pasteText(const std::string &text) {
+    if (!isAnythingSelected())
+        return;
     FXint startRow = getSelStartRow(), startColumn = getSelStartColumn();
     PasteBlock block = splitPasteText(text, getNumRows());
-    if (block.rowCount == 0 || block.columnCount == 0) return;
-    FXint endRow = startRow + block.rowCount - 1, endColumn = startColumn + block.columnCount - 1;
-    if (endRow >= getNumRows()) insertRows(getNumRows(), endRow - getNumRows() + 1, TRUE);
-    if (endColumn >= getNumColumns()) insertColumns(getNumColumns(), endColumn - getNumColumns() + 1, TRUE);
+    // Like the rows, the columns are cut to the table's count: a line of a million tabs must not make the
+    // table a million columns wide.
+    const int columns = std::min(block.columnCount, getNumColumns());
+    if (block.rowCount == 0 || columns == 0)
+        return;
+    FXint endRow = startRow + block.rowCount - 1, endColumn = startColumn + columns - 1;
+    if (endRow >= getNumRows())
+        insertRows(getNumRows(), endRow - getNumRows() + 1, TRUE);
+    if (endColumn >= getNumColumns())
+        insertColumns(getNumColumns(), endColumn - getNumColumns() + 1, TRUE);
     for (int r = 0; r < block.rowCount; r++)
-        for (int c = 0; c < block.columnCount; c++) setItemText(startRow + r, startColumn + c, block.cell(r, c).c_str());
+        for (int c = 0; c < columns; c++)
+            setItemText(startRow + r, startColumn + c, block.cell(r, c).c_str());
     FXTableRange range;
     range.fm.row = startRow;
     range.fm.col = startColumn;
     range.to.row = endRow;
     range.to.col = endColumn;
-    if (target) target->tryHandle(this, FXSEL(SEL_REPLACED, message), &range);
+    if (target)
+        target->tryHandle(this, FXSEL(SEL_REPLACED, message), &range);
     selectRange(startRow, endRow, startColumn, endColumn, TRUE);
 }
