@@ -3,6 +3,7 @@
 
 #include <fx.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -214,6 +215,7 @@ public:
     // Draws the pixels on the image's screen side, logging them when asked, and repaints their area.
     void paintPixels(FXImage* image, const std::vector<PixelPaint>& paints, bool logged);
     void eraseOverlays(FXImage* image);
+    void restoreWholePicture(FXImage* image);
     void drawReferencePoints(FXImage* image);
     void drawDataPoints(FXImage* image);
     void redrawOverlays();
@@ -227,6 +229,7 @@ public:
     void placeMagnifiedViews();
     void rebuildCursors();
     void applyCursorStyle();
+    void buildCursorControls(FXComposite* parent);
     void syncDataPointColor();
     void syncReferencePointColor();
     PictureGeometry pictureGeometry() const;
@@ -254,8 +257,9 @@ public:
     FXRadioButton* cursorTypeRadios[3] = {};
     FXCheckButton* cursorSpacing_Chk = nullptr; // "Wide"
     FXListBox* cursorColorList = nullptr;
-    FXCursor* canvasCursors[4] = {};
-    FXCursor* colourPickCursor = nullptr;
+    std::unique_ptr<FXCursor> canvasCursors[4];
+    std::unique_ptr<FXCursor> colourPickCursor;
+    std::vector<FXColor> cursorPixelStore[5]; // pixels of the four canvas cursors and the colour-pick cursor
     int adaptiveCursorWhite = -1;
     bool showMagnifiedImage = true;
     bool showLineOnMagnifiedImage = true;
@@ -265,13 +269,18 @@ public:
     FXFrame* magnifySpacers[2][2] = {};        // [column, row][gap]
     FXHorizontalFrame* magnifyFrames[3] = {};
     FXImageView* magnifyViews[3] = {};
-    FXImage* magnifyImages[3] = {};
+    std::unique_ptr<FXImage> magnifyImages[3];
     FXPoint magnifyCentre{-1, -1};
     FXPoint lastMagnifyCentre{-1, -1};
     // The two-point line in image pixels, placed by the clicks on the picture.
     int lineX[2] = {-1, -1};
     int lineY[2] = {-1, -1};
     int linePointCount = 0;
+    FXPoint extendedCursorAt{-1, -1}; // image pixel of the cross lines on the screen
+    // Set by the point search and the point-type group when they are built (null until then).
+    FXCheckButton* autoFindPoint_Chk = nullptr;
+    FXRadioButton* dataPointTypeRadio = nullptr; // the "Data" radio of "Point type"
+    int searchDirection = 0;                     // 0 up, 1 down, 2 left, 3 right
 
     // ---- Point tables (src/tables/PointTables.cpp, PointTableCommands.cpp) ----
     void buildCurvePointsTables(FXComposite* parent);
@@ -279,10 +288,12 @@ public:
     int nextPointRow();
     void writePointRow(int row, int x, double y);
     int lastPointRow() const;
+    // The number of leading rows in which every one of the columns is non-empty.
+    static int filledRowCount(const Table_qvx1* table, const std::vector<int>& columns);
     void orderTable(Table_qvx1* table, int keyColumn, int requiredColumns, bool absolute, bool ascending);
     void orderPointsByX();
     void copyColumns(FXSelector id, FXObject* sender);
-    void deleteSelectedRows(Table_qvx1* table);
+    bool deleteSelectedRows(Table_qvx1* table);
     void deleteWithKey(int row, int column);
     void moveToBackup();
     void restoreFromBackup();

@@ -3,6 +3,7 @@
 #include "app/Ordinax.h"
 #include "image/Dib.h"
 #include "image/ImageDecode.h"
+#include "image/ToolkitColor.h"
 #include "platform/ClipboardImage.h"
 #include "ui/Dialogs.h"
 
@@ -20,17 +21,15 @@ void Ordinax::buildImagePage(FXComposite* page) {
     imageView = new FXImageView(imageViewColumn, nullptr, this, ID_IMAGE_VIEW,
                                 LAYOUT_FIX_WIDTH | LAYOUT_FIX_HEIGHT | HSCROLLER_NEVER | VSCROLLER_NEVER, 0, 0,
                                 500, 500);
-}
-
-// FOX 1.6 keeps image pixels as 0xAABBGGRR; the workspace buffers are 0xAARRGGBB.
-static FXColor toToolkitColor(uint32_t argb) {
-    return FXRGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+    buildMagnifierFrames();
+    buildPaintingControls(imageControlColumn);
 }
 
 void Ordinax::allocateImageBuffers(int width, int height) {
     cleanPixels.assign(static_cast<size_t>(width) * height, 0);
     imageWidth = width;
     imageHeight = height;
+    overlayLog.reset(width, height);
 }
 
 void Ordinax::showNewImage(std::vector<uint32_t> pixels, int width, int height) {
@@ -92,6 +91,10 @@ long Ordinax::onPaste(FXObject*, FXSelector, void*) {
     case 0:
         pasteImageFromClipboard();
         break;
+    case 1:
+        clearXyTable();
+        xyValuesTable->handle(this, FXSEL(SEL_COMMAND, FXTable::ID_PASTE_SEL), nullptr);
+        break;
     default:
         break;
     }
@@ -136,7 +139,13 @@ void Ordinax::resetForNewImage() {
     showRotation();
     rotationCentre = FXPoint(0, static_cast<FXshort>(imageHeight - 1));
     logWarningShown = reversedWarningShown = false;
+    overlayLog.reset(imageWidth, imageHeight);
+    moveToBackup();
+    clearClipboard();
+    restoreDataButton->disable();
     imageView->update();
+    highlightShown = false;
+    extendedCursorAt = FXPoint(-1, -1);
 }
 
 void Ordinax::showRotation() {
@@ -151,7 +160,8 @@ void Ordinax::setImageControlsEnabled(bool on) {
         else
             b->disable();
     }
-    for (FXWindow* w : {static_cast<FXWindow*>(rotationLabel), static_cast<FXWindow*>(recalDataButton)}) {
+    for (FXWindow* w : {static_cast<FXWindow*>(rotationLabel), static_cast<FXWindow*>(recalDataButton),
+                        static_cast<FXWindow*>(clearDataButton)}) {
         if (on)
             w->enable();
         else
