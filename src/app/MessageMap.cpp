@@ -35,6 +35,7 @@ FXDEFMAP(Ordinax) OrdinaxMap[] = {
     FXMAPFUNC(SEL_COMMAND, ID_XY_ROW_COUNT, Ordinax::onXyRowCount),
     FXMAPFUNCS(SEL_COMMAND, ID_COPY_TABLE, ID_COPY_XY_TABLE, Ordinax::onCopyColumns),
     FXMAPFUNCS(SEL_COMMAND, ID_DELETE_POINT_ROWS, ID_DELETE_XY_ROWS, Ordinax::onDeleteRows),
+    FXMAPFUNC(SEL_COMMAND, ID_FIT_DATA, Ordinax::onFitCommand),
     FXMAPFUNC(SEL_COMMAND, ID_ORDER_POINTS_X, Ordinax::onOrderPointsByX),
     FXMAPFUNC(SEL_COMMAND, ID_UNHIGHLIGHT, Ordinax::onUnhighlight),
     FXMAPFUNC(SEL_COMMAND, ID_MAIN_TABS, Ordinax::onPageChange),

@@ -56,6 +56,7 @@ Ordinax::Ordinax(FXApp* app)
                                                         DEFAULT_SPACING, DEFAULT_SPACING, 4);
             (i == 1 ? xyValuesPage : i == 2 ? lmpPage : curveFittingPage) = page;
             if (i == 1) buildXyValuesTables(page);
+            if (i == 3) buildCurveFittingPage(page);
         }
     }
 

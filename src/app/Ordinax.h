@@ -11,6 +11,7 @@
 #include "app/CommandIds.h"
 #include "app/ConversionFactors.h"
 #include "axis/AxisTransform.h"
+#include "fit/FitData.h"
 #include "image/Magnifier.h"
 #include "image/OverlayLog.h"
 #include "tables/Table_qvx1.h"
@@ -338,9 +339,63 @@ public:
     FXTextField* clipboardClearField = nullptr; // hidden; puts a single space on the clipboard
     bool lastMoveDown = false;
 
-    // ---- Fit driver (src/fit/) ----
+    // ---- Fit driver (src/fit/FitDriverShell.cpp, src/fit/FitPanel.cpp) ----
+    void buildCurveFittingPage(FXComposite* page);
+    // Fits the current point table afresh and writes every fit output; false when it stopped with a message.
+    bool refit();
+    // Empties every fit output: equation rows and texts, slope labels, fit columns, results table, series.
+    void clearFitOutputs();
+    int countFitPoints() const;
+    Table_qvx1* currentPointTable() const;
+    // The first `rows` rows of the current point table and the fitting widgets as the fit kernels take them.
+    FitInput readFitInput(int rows);
+    // The numbers in the upper-limit fields of equations 0..equationCount-2.
+    std::vector<double> shownUpperLimits() const;
+    void writeFitResults(const FitOutput& out);
+    FXString illegalValuesText(const FitInput& in, const FitPoints& points) const;
+    void showLimits(bool redistribute);
+    void distributeLimits();
+    void showSlopeLabels(bool positive, bool negative);
+    long onFitCommand(FXObject*, FXSelector, void*);
     int fitType = 0;    // 0 "x vs y", 1 "ln(x) vs y", 2 "x vs ln(y)", 3 "ln(x) vs ln(y)", 4 "1/x vs ln(y)", 5 "LMP"
     int dataSource = 0; // 0 the image points, 1 the xy values table, 2 the Larson-Miller table
+    int equationCount = 2;                      // set by "# equations"
+    int fitOrders[6] = {1, 1, 1, 1, 1, 1};      // set by the order arrows and "Max fit order"
+    int pointCount = 0;                         // points taken into the last fit
+    double xMin = 1e99, xMax = -1e99;           // range of the fitted-space x
+    double yMin = 1e99, yMax = -1e99;           // range of the fitted-space y, widened by the curve
+    double overallMaxDiff = 0;
+    double yScale = 1.0;
+    int temperatureScale = 0;
+    int seriesCount = 0;                        // 2 after a fit: the points and the fitted curve
+    std::vector<int> seriesLength;
+    std::vector<std::vector<double>> seriesX, seriesY; // fitted-space values
+    std::vector<std::vector<uint32_t>> seriesColour;   // per point, 0xAARRGGBB (0 where none is set)
+    int wheelStepPixels = 1;
+    FitOutput fitResult; // zones with their coefficients, limits, reference zone of the last fit (no series)
+    FXTextField* upperLimitFields[6] = {};
+    FXTextField* rSquaredFields[6] = {};
+    FXTextField* maxDiffFields[6] = {};
+    FXTextField* mismatchFields[6] = {};
+    FXArrowButton* orderUpButtons[6] = {};
+    FXArrowButton* orderDownButtons[6] = {};
+    FXLabel* orderLabels[6] = {};
+    FXTabBook* equationTabs = nullptr;
+    FXTextField* equationTextFields[6] = {};
+    FXRadioButton* fitTypeRadios[6] = {};
+    FXRadioButton* dataSourceRadios[3] = {};
+    FXCheckButton* setEqnYIntercept_Chk = nullptr;
+    TextField_qvx1* equation_Y_intercept_TF = nullptr;
+    FXButton* fitDataButton = nullptr;
+    FXListBox* numOfEquations_LB = nullptr;
+    FXListBox* maxFitOrder_LB = nullptr;
+    FXListBox* numOfOverlapPoints_LB = nullptr;
+    FXLabel* positiveSlopeLabel = nullptr;
+    FXLabel* negativeSlopeLabel = nullptr;
+    FXCheckButton* xAxisIsTemperature_Chk = nullptr;
+    FXListBox* temperatureScaleList = nullptr;
+    TextField_qvx1* yScaleField = nullptr;
+    FXColor fitFieldNormalColor = 0;
 
     // ---- Fit plot (src/plot/) ----
     double xResolution = 0; // x distance covered by one pixel of the main fit plot; 0 until it is drawn
