@@ -94,10 +94,15 @@ long Ordinax::onPaste(FXObject*, FXSelector, void*) {
     case 1:
         clearXyTable();
         xyValuesTable->handle(this, FXSEL(SEL_COMMAND, FXTable::ID_PASTE_SEL), nullptr);
+        if (dataSource != 1) {
+            fitType = 0;
+            dataSource = 1;
+        }
         break;
     default:
         break;
     }
+    clearFitOutputs();
     return 1;
 }
 
