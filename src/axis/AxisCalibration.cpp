@@ -44,6 +44,9 @@ NumberFormatSettings Ordinax::numberFormatSettings() const {
     settings.numberFormatType[0] = numberFormatType[0];
     settings.numberFormatType[1] = numberFormatType[1];
     settings.developerMode = developerMode;
+    settings.larsonMillerMode = fitType == 5;
+    settings.xIsTemperature = xAxisIsTemperature_Chk && xAxisIsTemperature_Chk->getCheck();
+    settings.plotResolution = xResolution;
     return settings;
 }
 

@@ -281,3 +281,16 @@ TEST_F(GuiTest, NewPictureClearsTheAxisDefinitionsWhenAsked) {
     EXPECT_EQ(win->axisScaleType[1], 0);
     EXPECT_TRUE(win->linearRadios[1]->getCheck());
 }
+
+TEST_F(GuiTest, NumberFormattingFollowsTheFitStateAndDeveloperMode) {
+    writeFile("qvx1_tavrin.txt", "");
+    Ordinax *win = window();
+    ASSERT_TRUE(win->developerMode);
+    EXPECT_EQ(std::string(win->formatAxisValue(0, 12345.678).text()), "12345.7");
+    EXPECT_EQ(std::string(win->formatFitValue(5.5).text()), "5.5000");
+    win->xResolution = 0.001; // one plot pixel is 0.001 wide: four decimals resolve it
+    EXPECT_EQ(std::string(win->formatFitValue(55.5).text()), "55.5000");
+    win->fitType = 5;
+    EXPECT_EQ(std::string(win->formatAxisValue(1, 0.05).text()), "0.050");
+    EXPECT_EQ(std::string(win->formatFitValue(12345.678).text()), "12345.678");
+}
