@@ -341,6 +341,9 @@ public:
 
     // ---- Fit driver (src/fit/FitDriverShell.cpp, src/fit/FitPanel.cpp) ----
     void buildCurveFittingPage(FXComposite* page);
+    void buildEquationRows(FXComposite* parent);
+    void buildFitChoices(FXComposite* parent);
+    void buildFitLists(FXComposite* parent);
     // Fits the current point table afresh and writes every fit output; false when it stopped with a message.
     bool refit();
     // Empties every fit output: equation rows and texts, slope labels, fit columns, results table, series.

@@ -44,10 +44,22 @@ FXTextField* outputField(FXComposite* parent, int columns, FXObject* target, FXS
 } // namespace
 
 void Ordinax::buildCurveFittingPage(FXComposite* page) {
-    FXHorizontalFrame* top = new FXHorizontalFrame(page, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0, 8, 0);
-    FXVerticalFrame* left = new FXVerticalFrame(top, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4);
-    FXGroupBox* rows = group(left, "Fitting controls");
-    FXMatrix* grid = new FXMatrix(rows, 6, MATRIX_BY_COLUMNS, 0, 0, 0, 0, 0, 0, 0, 0, 4, 2);
+    FXHorizontalFrame* top = new FXHorizontalFrame(page, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0, 6, 0);
+    buildEquationRows(top);
+    buildFitChoices(top);
+    buildFitLists(page);
+    // The equation tabs send nothing: their selection needs no handling.
+    equationTabs = new FXTabBook(page, nullptr, 0, TABBOOK_NORMAL);
+    for (int k = 0; k < 6; k++) {
+        new FXTabItem(equationTabs, FXStringFormat("Equation #%d", k + 1));
+        FXVerticalFrame* tab = new FXVerticalFrame(equationTabs, FRAME_RAISED | LAYOUT_FILL_X);
+        equationTextFields[k] = outputField(tab, 50, this, ID_EQUATION_TEXT + k, LAYOUT_FILL_X, nullptr);
+    }
+}
+
+// The "Fitting controls" grid: one row per equation with its limit, R², difference, mismatch and order.
+void Ordinax::buildEquationRows(FXComposite* parent) {
+    FXMatrix* grid = new FXMatrix(group(parent, "Fitting controls"), 6, MATRIX_BY_COLUMNS, 0, 0, 0, 0, 0, 0, 0, 0, 4, 2);
     for (const char* title : {" ", "Eqn. upper limit", "R^2", "Max. % difference", "Eqn. mismatch", "Fit order"})
         new FXLabel(grid, title, nullptr, LABEL_NORMAL | LAYOUT_CENTER_X);
     for (int i = 0; i < 6; i++) {
@@ -55,8 +67,8 @@ void Ordinax::buildCurveFittingPage(FXComposite* page) {
         upperLimitFields[i] = outputField(grid, 15, this, ID_LIMIT_WHEEL + i, JUSTIFY_RIGHT, nullptr);
         rSquaredFields[i] =
             outputField(grid, 12, nullptr, 0, 0, "R^2 and adjusted R^2 values for the the least squares curve fit");
-        maxDiffFields[i] = outputField(grid, 10, nullptr, 0, 0, "maximum error between the data points and the fit");
-        mismatchFields[i] = outputField(grid, 10, nullptr, 0, 0, "error between the 2 equations");
+        maxDiffFields[i] = outputField(grid, 9, nullptr, 0, 0, "maximum error between the data points and the fit");
+        mismatchFields[i] = outputField(grid, 9, nullptr, 0, 0, "error between the 2 equations");
         FXHorizontalFrame* order = new FXHorizontalFrame(grid, LAYOUT_CENTER_Y, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0);
         const FXuint arrow = FRAME_RAISED | FRAME_THICK | LAYOUT_FIX_WIDTH | LAYOUT_FIX_HEIGHT | LAYOUT_CENTER_Y;
         orderUpButtons[i] = new FXArrowButton(order, this, ID_ORDER_UP, arrow | ARROW_UP, 0, 0, 20, 20);
@@ -66,63 +78,61 @@ void Ordinax::buildCurveFittingPage(FXComposite* page) {
         orderLabels[i] = new FXLabel(order, orderLabelText(fitOrders[i]), nullptr, LABEL_NORMAL | LAYOUT_CENTER_Y);
     }
     fitFieldNormalColor = rSquaredFields[0]->getBackColor();
+}
 
-    // The equation tabs send nothing: their selection needs no handling.
-    equationTabs = new FXTabBook(left, nullptr, 0, TABBOOK_NORMAL | LAYOUT_FILL_X);
-    for (int k = 0; k < 6; k++) {
-        new FXTabItem(equationTabs, FXStringFormat("Equation #%d", k + 1));
-        FXVerticalFrame* tab = new FXVerticalFrame(equationTabs, FRAME_RAISED | LAYOUT_FILL_X);
-        equationTextFields[k] = outputField(tab, 50, this, ID_EQUATION_TEXT + k, LAYOUT_FILL_X, nullptr);
-    }
-
-    FXVerticalFrame* right = new FXVerticalFrame(top, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4);
-    FXHorizontalFrame* choices = new FXHorizontalFrame(right, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0);
-    FXMatrix* types = new FXMatrix(group(choices, "Curve fit type", LAYOUT_FILL_Y), 2, MATRIX_BY_COLUMNS);
+// "Curve fit type" above "Y-Intercept" and "Data source".
+void Ordinax::buildFitChoices(FXComposite* parent) {
+    FXVerticalFrame* column = new FXVerticalFrame(parent, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4);
+    FXMatrix* types = new FXMatrix(group(column, "Curve fit type", LAYOUT_FILL_X), 2, MATRIX_BY_COLUMNS);
     for (int t = 0; t < 6; t++) {
         fitTypeRadios[t] = new FXRadioButton(types, kFitTypeNames[t], this, ID_FIT_TYPE);
         fitTypeRadios[t]->setCheck(t == fitType);
     }
-    FXGroupBox* intercept = group(choices, "Y-Intercept", LAYOUT_FILL_Y);
+    FXHorizontalFrame* pair = new FXHorizontalFrame(column, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0);
+    FXGroupBox* intercept = group(pair, "Y-Intercept", LAYOUT_FILL_Y);
     setEqnYIntercept_Chk = new FXCheckButton(intercept, "Set", this, ID_INTERCEPT_SET);
     setEqnYIntercept_Chk->setTipText("Set the y-intercept of the equation.");
     equation_Y_intercept_TF = new TextField_qvx1(intercept, 7, this, ID_INTERCEPT_VALUE,
                                                  TEXTFIELD_REAL | FRAME_SUNKEN | FRAME_THICK, TRUE);
-    FXGroupBox* source = group(choices, "Data source", LAYOUT_FILL_Y);
+    FXGroupBox* source = group(pair, "Data source", LAYOUT_FILL_X | LAYOUT_FILL_Y);
     for (int s = 0; s < 3; s++) {
         dataSourceRadios[s] = new FXRadioButton(source, kDataSourceNames[s], this, ID_DATA_SOURCE + s);
         dataSourceRadios[s]->setCheck(s == dataSource);
     }
     dataSourceRadios[2]->disable();
+}
 
-    FXHorizontalFrame* lists = new FXHorizontalFrame(right, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0);
-    fitDataButton = new FXButton(lists, "    Fit data    ", nullptr, this, ID_FIT_DATA,
-                                 BUTTON_NORMAL | LAYOUT_CENTER_Y);
+// "    Fit data    ", the three number lists, "Axis scaling", "y-scaling" and the slope labels in one row.
+void Ordinax::buildFitLists(FXComposite* parent) {
+    FXHorizontalFrame* row = new FXHorizontalFrame(parent, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0, 6, 0);
+    fitDataButton = new FXButton(row, "    Fit data    ", nullptr, this, ID_FIT_DATA, BUTTON_NORMAL | LAYOUT_CENTER_Y);
     fitDataButton->setTipText("Fit the data to a polynominal");
-    numOfEquations_LB = numberList(group(lists, "# equations"), this, ID_EQUATION_COUNT, 1, 6, equationCount - 1);
-    maxFitOrder_LB = numberList(group(lists, "Max fit order"), this, ID_MAX_FIT_ORDER, 1, maxFitOrder, 3);
-    numOfOverlapPoints_LB = new FXListBox(group(lists, "# overlap pts"), this, ID_OVERLAP_POINTS,
+    numOfEquations_LB = numberList(group(row, "# equations"), this, ID_EQUATION_COUNT, 1, 6, equationCount - 1);
+    maxFitOrder_LB = numberList(group(row, "Max fit order"), this, ID_MAX_FIT_ORDER, 1, maxFitOrder, 3);
+    numOfOverlapPoints_LB = new FXListBox(group(row, "# overlap pts"), this, ID_OVERLAP_POINTS,
                                           FRAME_SUNKEN | FRAME_THICK | LISTBOX_NORMAL);
     for (const char* entry : kOverlapEntries) numOfOverlapPoints_LB->appendItem(entry);
     numOfOverlapPoints_LB->setNumVisible(12);
     numOfOverlapPoints_LB->setCurrentItem(1);
 
-    FXHorizontalFrame* scaling = new FXHorizontalFrame(right, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0);
-    FXGroupBox* axis = group(scaling, "Axis scaling");
-    xAxisIsTemperature_Chk = new FXCheckButton(axis, "x is T", this, ID_X_IS_T);
+    FXGroupBox* axis = group(row, "Axis scaling");
+    FXHorizontalFrame* temperature = new FXHorizontalFrame(axis, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0);
+    xAxisIsTemperature_Chk = new FXCheckButton(temperature, "x is T", this, ID_X_IS_T, CHECKBUTTON_NORMAL | LAYOUT_CENTER_Y);
     xAxisIsTemperature_Chk->setTipText(
         "Check this if your x-values are temperatures AND you want to convert\n"
         "them from Celsius or Fahrenheit to Kelvin before fitting.\n"
         "The equation will then require Kelvin as the input value.");
-    temperatureScaleList = new FXListBox(axis, this, ID_TEMPERATURE_SCALE, FRAME_SUNKEN | FRAME_THICK | LISTBOX_NORMAL);
+    temperatureScaleList =
+        new FXListBox(temperature, this, ID_TEMPERATURE_SCALE, FRAME_SUNKEN | FRAME_THICK | LISTBOX_NORMAL);
     for (const char* entry : kTemperatureEntries) temperatureScaleList->appendItem(entry);
     temperatureScaleList->setNumVisible(6);
     temperatureScaleList->setCurrentItem(temperatureScale);
-    FXVerticalFrame* yScaling = new FXVerticalFrame(scaling, LAYOUT_BOTTOM, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2);
+    FXVerticalFrame* yScaling = new FXVerticalFrame(row, LAYOUT_BOTTOM, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2);
     new FXLabel(yScaling, "y-scaling");
     yScaleField = new TextField_qvx1(yScaling, 12, this, ID_Y_SCALE, TEXTFIELD_REAL | FRAME_SUNKEN | FRAME_THICK);
     yScaleField->setFieldText("1.0");
     yScaleField->setTipText("Factor to multiply the y-values. Useful for changing units.");
-    FXVerticalFrame* slopes = new FXVerticalFrame(scaling, LAYOUT_BOTTOM, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2);
+    FXVerticalFrame* slopes = new FXVerticalFrame(row, LAYOUT_BOTTOM, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2);
     positiveSlopeLabel = new FXLabel(slopes, "Positive slope: N");
     negativeSlopeLabel = new FXLabel(slopes, "Negative slope: N");
 }

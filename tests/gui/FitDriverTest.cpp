@@ -14,9 +14,9 @@ struct Row {
     std::string x, y;
 };
 
-// Fills rows 0.. of the table's x and y columns and empties the 20 rows after them.
+// Fills rows 0.. of the table's x and y columns and empties up to 20 rows after them.
 void fill(Table_qvx1* table, const std::vector<Row>& rows) {
-    for (size_t r = 0; r < rows.size() + 20; r++) {
+    for (size_t r = 0; r < rows.size() + 20 && r < static_cast<size_t>(table->getNumRows()); r++) {
         table->setCellText(static_cast<int>(r), 0, r < rows.size() ? rows[r].x.c_str() : "");
         table->setCellText(static_cast<int>(r), 1, r < rows.size() ? rows[r].y.c_str() : "");
     }
@@ -275,4 +275,58 @@ TEST_F(GuiTest, FitDataButtonRefits) {
     ASSERT_EQ(button->getSelector(), static_cast<FXSelector>(ID_FIT_DATA));
     button->getTarget()->handle(button, FXSEL(SEL_COMMAND, button->getSelector()), nullptr);
     EXPECT_EQ(text(win->rSquaredFields[0]), "1.000000");
+}
+
+TEST_F(GuiTest, FitConvertedDataGetNoFitYInTheXyTable) {
+    Ordinax* win = window();
+    useXyValues(win, rowsOf({1, 2, 3, 4}, [](double x) { return 3 * x; }), {1}, {4});
+    win->yScaleField->setText("2");
+    win->xAxisIsTemperature_Chk->setCheck(TRUE);
+    win->temperatureScaleList->setCurrentItem(0); // "C -> K"
+    ASSERT_TRUE(win->refit());
+    EXPECT_EQ(win->yScaleField->getBackColor(), FXRGB(255, 255, 0));
+    EXPECT_EQ(cell(win->xyValuesTable, 1, 2), "");
+    EXPECT_NEAR(win->xyValuesTable->getCellDouble(1, 3), 0, 0.05);
+    EXPECT_EQ(cell(win->fitResultsTable, 1, 0), win->formatFitValue(2 + 273.15).text());
+    EXPECT_EQ(cell(win->fitResultsTable, 1, 1), win->formatAxisValue(1, 12).text());
+
+    // A factor too small to use is put back to 1.0.
+    win->yScaleField->setText("0");
+    win->xAxisIsTemperature_Chk->setCheck(FALSE);
+    ASSERT_TRUE(win->refit());
+    EXPECT_EQ(text(win->yScaleField), "1.0");
+    EXPECT_NE(win->yScaleField->getBackColor(), FXRGB(255, 255, 0));
+    EXPECT_NEAR(win->xyValuesTable->getCellDouble(1, 2), 6, 1e-3);
+}
+
+TEST_F(GuiTest, FitKeepsShownLimitsInsideTheDataAndFollowsItsTop) {
+    Ordinax* win = window();
+    std::vector<Row> rows = rowsOf({1, 2, 3, 4, 5, 6}, [](double x) { return x * x; });
+    useXyValues(win, rows, {1, 1}, {3.5, 6});
+    ASSERT_TRUE(win->refit());
+    rows.push_back({"8", "64"});
+    fill(win->xyValuesTable, rows);
+    ASSERT_TRUE(win->refit());
+    EXPECT_EQ(text(win->upperLimitFields[0]), win->formatFitValue(3.5).text());
+    EXPECT_EQ(text(win->upperLimitFields[1]), win->formatFitValue(8).text());
+    EXPECT_EQ(win->upperLimitFields[0]->getBackColor(), win->fitFieldNormalColor);
+    EXPECT_EQ(win->upperLimitFields[1]->getBackColor(), FXRGB(200, 200, 200));
+    // A limit the data no longer reach is dropped for an even split.
+    win->upperLimits[0] = 20;
+    ASSERT_TRUE(win->refit());
+    EXPECT_EQ(text(win->upperLimitFields[0]), win->formatFitValue(4.5).text());
+    EXPECT_EQ(win->fitResult.zones[0].ownPoints, 4);
+}
+
+TEST_F(GuiTest, FitResultsTableGrowsToEveryImagePoint) {
+    Ordinax* win = window();
+    const int rows = win->curvePointsTable->getNumRows();
+    ASSERT_GT(rows, win->fitResultsTable->getNumRows());
+    std::vector<Row> points;
+    for (int r = 0; r < rows; r++) points.push_back({std::to_string(r + 1), std::to_string(2 * r + 1)});
+    fill(win->curvePointsTable, points);
+    win->equationCount = 1;
+    ASSERT_TRUE(win->refit());
+    EXPECT_EQ(win->fitResultsTable->getNumRows(), rows);
+    EXPECT_EQ(cell(win->fitResultsTable, rows - 1, 1), win->formatAxisValue(1, 2 * rows - 1).text());
 }
