@@ -67,19 +67,19 @@ void Ordinax::buildAxisDefinitions(FXComposite *parent) {
             angle, 6, nullptr, 0, TEXTFIELD_READONLY | FRAME_SUNKEN | FRAME_THICK | LAYOUT_CENTER_Y);
         axisAngleFields[axis]->setTipText(
             FXStringFormat("axis angle, should be %d degrees", axis == 0 ? 0 : 90));
-        FXHorizontalFrame *format = new FXHorizontalFrame(box, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
-        decimalRadios[axis] = new FXRadioButton(format, "D", this, ID_NUMBER_FORMAT);
+        decimalRadios[axis] = new FXRadioButton(angle, "D", this, ID_NUMBER_FORMAT);
         decimalRadios[axis]->setTipText(
             FXString("Format the data as decimal.\n") +
             "This selection may be overridden if\nthe number is too large or too small");
-        scientificRadios[axis] = new FXRadioButton(format, "S", this, ID_NUMBER_FORMAT);
+        scientificRadios[axis] = new FXRadioButton(angle, "S", this, ID_NUMBER_FORMAT);
         scientificRadios[axis]->setTipText("Format the data as scientific notation.");
     }
     tableNormalColor = xAxisTable->getBackColor();
     buttonNormalColor = logRadios[0]->getBackColor();
 
+    FXHorizontalFrame *lower = new FXHorizontalFrame(group, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 2, 0, 8, 0);
     FXMatrix *options =
-        new FXMatrix(group, 2, MATRIX_BY_COLUMNS | LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 2, 0, 8, 2);
+        new FXMatrix(lower, 2, MATRIX_BY_COLUMNS | LAYOUT_CENTER_Y, 0, 0, 0, 0, 0, 0, 0, 0, 8, 2);
     autoFindAxisMaxXY_Chk = new FXCheckButton(options, "Auto-find");
     autoFindAxisMaxXY_Chk->setTipText(
         FXString("When you click to define the min X & Y point the program will scan to find the max X & Y "
@@ -98,8 +98,8 @@ void Ordinax::buildAxisDefinitions(FXComposite *parent) {
     switchAxesButton->setTipText(
         FXStringFormat("Switch the X & Y definitions \"%ss\" and formatting", "Real value"));
 
-    currentPositionTable =
-        makeFixedTable(group, nullptr, 0, TABLE_READONLY, 2, 2, 30, {{"Real value", 80}, {"Pixels", 50}});
+    currentPositionTable = makeFixedTable(lower, nullptr, 0, TABLE_READONLY | LAYOUT_RIGHT, 2, 2, 30,
+                                          {{"Real value", 80}, {"Pixels", 50}});
     currentPositionTable->setRowText(0, "X");
     currentPositionTable->setRowText(1, "Y");
     syncScaleTypeRadios();

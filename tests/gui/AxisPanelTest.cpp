@@ -63,7 +63,10 @@ TEST_F(GuiTest, ExpEntryBecomesItsValueWithTheEntryAsTip) {
     // The tip shows when the pointer rests on the cell.
     win->xAxisTable->setCursorPosition(win->xAxisTable->getRowHeaderWidth() + 20,
                                        win->xAxisTable->getColumnHeaderHeight() + 30);
-    settle();
+    FXEvent enter;
+    enter.code = CROSSINGNORMAL;
+    enter.state = 0;
+    win->xAxisTable->handle(win->xAxisTable, FXSEL(SEL_ENTER, 0), &enter);
     FXToolTip *tip = new FXToolTip(app(), TOOLTIP_PERMANENT);
     tip->create();
     EXPECT_TRUE(win->xAxisTable->handle(tip, FXSEL(SEL_QUERY_TIP, 0), nullptr));
