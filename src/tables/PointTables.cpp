@@ -2,6 +2,8 @@
 // Xy Values page with the xy values and fit results tables, writing points, ordering and copying rows.
 // The tables are the data model; every cell is text.
 #include <algorithm>
+#include <climits>
+#include <cmath>
 
 #include "app/Ordinax.h"
 #include "tables/ShellSort.h"
@@ -145,8 +147,9 @@ void Ordinax::writePointRow(int row, int x, double y) {
     transformRow(row, true);
     if (!curvePointsTable->isItemVisible(row + 2, 0)) curvePointsTable->makePositionVisible(row + 2, 0);
     resetPointsHeader();
-    drawMarker(x, static_cast<int>(y), dataPointColor, dataMarkerSize.thickness, dataMarkerSize.length, false,
-               workImage);
+    // The marker sits on the integer part of y, as a redraw reads it back from the cell.
+    const int markerY = std::isfinite(y) ? static_cast<int>(std::clamp(y, -1e9, 1e9)) : INT_MIN / 2;
+    drawMarker(x, markerY, dataPointColor, dataMarkerSize.thickness, dataMarkerSize.length, false, workImage);
 }
 
 int Ordinax::filledRowCount(const Table_qvx1* table, const std::vector<int>& columns) {

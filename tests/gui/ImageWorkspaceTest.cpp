@@ -150,6 +150,7 @@ TEST_F(GuiTest, DamagedClipboardBitmapKeepsTheCurrentPicture) {
     bmp[22] = char(0x40); // claims 64 rows of pixel data that are not there
     writeFile("clip.bmp", bmp);
     pid_t server = offerOnClipboard(workDir + "/clip.bmp", "image/bmp");
+    settle(500); // a new picture clears the clipboard, so the window owned it: let it see the offer take over
     modals->expect("OK");
     command(ID_PASTE);
     stopOffering(server);
