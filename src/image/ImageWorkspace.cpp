@@ -114,7 +114,7 @@ void Ordinax::pasteImageFromClipboard() {
     }
     DecodedImage dib = parseBmpFile(bmpFile.data(), bmpFile.size());
     if (!dib.ok) {
-        Dialogs::error(this, "Paste Error", dib.message.c_str());
+        Dialogs::error(this, "Error Pasting Image", dib.message.c_str());
         if (workImage) imageView->update();
         return;
     }
