@@ -42,7 +42,8 @@ void Ordinax::rebuildCursors() {
     }
     old[4] = std::move(colourPickCursor);
     colourPickCursor.reset(makeCursor(getApp(), colourPickCursorPixels(cursorColorIndex), cursorPixelStore[4]));
-    if (imageView->id()) {
+    // Created at once (the display is open from the start), so any of them can be switched in later.
+    if (getApp()->isInitialized()) {
         for (auto& cursor : canvasCursors) cursor->create();
         colourPickCursor->create();
     }

@@ -32,6 +32,12 @@ void buildColorRadios(FXComposite* parent, const char* title, const char* tip, F
     }
 }
 
+// Paints that put back clean pixels give every pixel one colour, so they may be grouped by colour into
+// long runs without changing the result.
+void groupByColor(std::vector<PixelPaint>& paints) {
+    std::sort(paints.begin(), paints.end(), [](const PixelPaint& a, const PixelPaint& b) { return a.color < b.color; });
+}
+
 int senderIndex(FXObject* sender, FXRadioButton* const (&radios)[markerColorCount]) {
     for (int i = 0; i < markerColorCount; i++)
         if (sender == radios[i]) return i;
@@ -63,18 +69,15 @@ PictureGeometry Ordinax::pictureGeometry() const {
 void Ordinax::paintPixels(FXImage* image, const std::vector<PixelPaint>& paints, bool logged) {
     if (!image || paints.empty()) return;
     if (logged) overlayLog.add(paints);
-    // One device call per colour: the points are grouped by colour first.
-    std::vector<PixelPaint> sorted(paints);
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const PixelPaint& a, const PixelPaint& b) { return a.color < b.color; });
+    // One device call per run of one colour, in order, so later paints cover earlier ones.
     int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
     std::vector<FXPoint> points;
     FXDCWindow dc(image);
-    for (size_t i = 0; i < sorted.size();) {
-        uint32_t color = sorted[i].color;
+    for (size_t i = 0; i < paints.size();) {
+        uint32_t color = paints[i].color;
         points.clear();
-        for (; i < sorted.size() && sorted[i].color == color; i++) {
-            const PixelPaint& p = sorted[i];
+        for (; i < paints.size() && paints[i].color == color; i++) {
+            const PixelPaint& p = paints[i];
             if (p.x < 0 || p.y < 0 || p.x >= image->getWidth() || p.y >= image->getHeight()) continue;
             points.push_back(FXPoint(static_cast<FXshort>(p.x), static_cast<FXshort>(p.y)));
             left = std::min(left, p.x);
@@ -100,10 +103,12 @@ void Ordinax::drawMarker(int x, int y, uint32_t color, int thickness, int length
 void Ordinax::eraseOverlays(FXImage* image) {
     if (!image) return;
     std::vector<PixelPaint> paints;
-    if (overlayLog.erase(cleanPixels.data(), imageWidth, imageHeight, paints))
+    if (overlayLog.erase(cleanPixels.data(), imageWidth, imageHeight, paints)) {
+        groupByColor(paints);
         paintPixels(image, paints, false);
-    else
+    } else {
         restoreWholePicture(image);
+    }
 }
 
 // For a log that lost pixels: the whole clean picture goes back into the image.
@@ -206,10 +211,12 @@ void Ordinax::drawExtendedCursor(int ix, int iy) {
     std::vector<PixelPaint> paints;
     appendExtendedCursor(paints, imageWidth, imageHeight, extendedCursorAt.x, extendedCursorAt.y, 0);
     for (PixelPaint& p : paints) p.color = cleanPixels[static_cast<size_t>(p.y) * imageWidth + p.x];
-    if (overlayLog.erase(cleanPixels.data(), imageWidth, imageHeight, paints))
+    if (overlayLog.erase(cleanPixels.data(), imageWidth, imageHeight, paints)) {
+        groupByColor(paints);
         paintPixels(workImage, paints, false);
-    else
+    } else {
         restoreWholePicture(workImage);
+    }
     paints.clear();
     appendExtendedCursor(paints, imageWidth, imageHeight, ix, iy, dataPointColor);
     paintPixels(workImage, paints, false);

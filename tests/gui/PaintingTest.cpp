@@ -70,7 +70,9 @@ TEST_F(GuiTest, ColourRadiosRepaintTheMarkersAndTheCornerColourOption) {
     EXPECT_EQ(pixelAt(shown, win, 100, 80), blue);
     EXPECT_EQ(pixelAt(shown, win, 180, 130), blue);
     clickRow(win, 0);
-    EXPECT_EQ(pixelAt(screenPixels(win), win, 119, 80), red) << "blue points get a red outline";
+    shown = screenPixels(win);
+    EXPECT_EQ(pixelAt(shown, win, 119, 80), red) << "blue points get a red outline";
+    EXPECT_EQ(pixelAt(shown, win, 110, 80), blue) << "the inner pass covers the outline";
 
     win->cornerPointsSameColorAsDataPoints->setCheck(FALSE);
     press(win, win->cornerPointsSameColorAsDataPoints, ID_SAME_POINT_COLORS);
@@ -153,6 +155,8 @@ TEST_F(GuiTest, MagnifiedViewsShowTheNeighbourhoodAndIgnoreFarPositions) {
 
 TEST_F(GuiTest, CursorStyleControlsGreyOutWideAndPickTheShownCursor) {
     Ordinax* win = window();
+    for (const auto& cursor : win->canvasCursors) EXPECT_NE(cursor->id(), 0u) << "ready to be switched in";
+    EXPECT_NE(win->colourPickCursor->id(), 0u);
     EXPECT_EQ(win->cursorType, cursorOutline);
     EXPECT_TRUE(win->cursorSpacing_Chk->isEnabled());
     win->cursorSpacing_Chk->setCheck(TRUE);
