@@ -6,29 +6,33 @@
 using namespace CommandId;
 
 namespace {
-const char* const cursorColorNames[4] = {"Black", "White", "Black/White", "Adaptive"};
+const char *const cursorColorNames[4] = {"Black", "White", "Black/White", "Adaptive"};
 
 // A cursor over its own copy of the pixels, which the toolkit reads when it creates the cursor.
-FXCursor* makeCursor(FXApp* app, const std::vector<uint32_t>& argb, std::vector<FXColor>& store) {
+FXCursor *makeCursor(FXApp *app, const std::vector<uint32_t> &argb, std::vector<FXColor> &store) {
     store.resize(argb.size());
-    for (size_t i = 0; i < argb.size(); i++) store[i] = toToolkitColor(argb[i]);
+    for (size_t i = 0; i < argb.size(); i++)
+        store[i] = toToolkitColor(argb[i]);
     return new FXCursor(app, store.data(), cursorSize, cursorSize, cursorHotSpot, cursorHotSpot);
 }
 } // namespace
 
-void Ordinax::buildCursorControls(FXComposite* parent) {
-    FXGroupBox* group =
-        new FXGroupBox(parent, "Cursor", GROUPBOX_TITLE_LEFT | FRAME_GROOVE | LAYOUT_FILL_X, 0, 0, 0, 0, 4, 4, 0, 2);
-    FXMatrix* matrix = new FXMatrix(group, 3, MATRIX_BY_COLUMNS | LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0, 4, 1);
-    const char* const typeNames[3] = {"Solid", "Solid-hollow", "Outline"};
+void Ordinax::buildCursorControls(FXComposite *parent) {
+    FXGroupBox *group = new FXGroupBox(parent, "Cursor", GROUPBOX_TITLE_LEFT | FRAME_GROOVE | LAYOUT_FILL_X,
+                                       0, 0, 0, 0, 4, 4, 0, 2);
+    FXMatrix *matrix =
+        new FXMatrix(group, 3, MATRIX_BY_COLUMNS | LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0, 4, 1);
+    const char *const typeNames[3] = {"Solid", "Solid-hollow", "Outline"};
     for (int i = 0; i < 3; i++)
         cursorTypeRadios[i] = new FXRadioButton(matrix, typeNames[i], this, ID_CURSOR_STYLE,
                                                 RADIOBUTTON_NORMAL | LAYOUT_CENTER_Y, 0, 0, 0, 0, 1, 1, 1, 1);
     cursorSpacing_Chk = new FXCheckButton(matrix, "Wide", this, ID_CURSOR_STYLE,
                                           CHECKBUTTON_NORMAL | LAYOUT_CENTER_Y, 0, 0, 0, 0, 1, 1, 1, 1);
     new FXLabel(matrix, "Color", nullptr, LABEL_NORMAL | LAYOUT_RIGHT | LAYOUT_CENTER_Y);
-    cursorColorList = new FXListBox(matrix, this, ID_CURSOR_STYLE, FRAME_SUNKEN | FRAME_THICK | LAYOUT_CENTER_Y);
-    for (const char* name : cursorColorNames) cursorColorList->appendItem(FXStringFormat("%s  ", name));
+    cursorColorList =
+        new FXListBox(matrix, this, ID_CURSOR_STYLE, FRAME_SUNKEN | FRAME_THICK | LAYOUT_CENTER_Y);
+    for (const char *name : cursorColorNames)
+        cursorColorList->appendItem(FXStringFormat("%s  ", name));
     cursorColorList->setNumVisible(4);
 }
 
@@ -38,13 +42,16 @@ void Ordinax::rebuildCursors() {
     std::unique_ptr<FXCursor> old[5];
     for (int i = 0; i < 4; i++) {
         old[i] = std::move(canvasCursors[i]);
-        canvasCursors[i].reset(makeCursor(getApp(), canvasCursorPixels(cursorType, i, wide), cursorPixelStore[i]));
+        canvasCursors[i].reset(
+            makeCursor(getApp(), canvasCursorPixels(cursorType, i, wide), cursorPixelStore[i]));
     }
     old[4] = std::move(colourPickCursor);
-    colourPickCursor.reset(makeCursor(getApp(), colourPickCursorPixels(cursorColorIndex), cursorPixelStore[4]));
+    colourPickCursor.reset(
+        makeCursor(getApp(), colourPickCursorPixels(cursorColorIndex), cursorPixelStore[4]));
     // Created at once (the display is open from the start), so any of them can be switched in later.
     if (getApp()->isInitialized()) {
-        for (auto& cursor : canvasCursors) cursor->create();
+        for (auto &cursor : canvasCursors)
+            cursor->create();
         colourPickCursor->create();
     }
     adaptiveCursorWhite = -1;
@@ -55,8 +62,10 @@ void Ordinax::rebuildCursors() {
 
 void Ordinax::applyCursorStyle() {
     cursorType = validCursorType(cursorType);
-    if (cursorColorIndex < 0 || cursorColorIndex > 3) cursorColorIndex = 0;
-    for (int i = 0; i < 3; i++) cursorTypeRadios[i]->setCheck(i == cursorType);
+    if (cursorColorIndex < 0 || cursorColorIndex > 3)
+        cursorColorIndex = 0;
+    for (int i = 0; i < 3; i++)
+        cursorTypeRadios[i]->setCheck(i == cursorType);
     if (cursorType == cursorOutline)
         cursorSpacing_Chk->enable();
     else
@@ -65,9 +74,9 @@ void Ordinax::applyCursorStyle() {
     rebuildCursors();
 }
 
-long Ordinax::onCursorStyle(FXObject* sender, FXSelector, void*) {
+long Ordinax::onCursorStyle(FXObject *sender, FXSelector, void *) {
     if (sender != cursorColorList)
-        cursorType = sender == cursorTypeRadios[0] ? cursorSolid
+        cursorType = sender == cursorTypeRadios[0]   ? cursorSolid
                      : sender == cursorTypeRadios[1] ? cursorSolidHollow
                                                      : cursorOutline;
     cursorColorIndex = cursorColorList->getCurrentItem();

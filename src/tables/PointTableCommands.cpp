@@ -4,14 +4,14 @@
 #include <cstdlib>
 
 #include "app/Ordinax.h"
-#include <fxkeys.h>
 #include "ui/Dialogs.h"
+#include <fxkeys.h>
 
 using namespace CommandId;
 
 namespace {
 // Empties every cell that holds text; true when any did.
-bool emptyCells(Table_qvx1* table) {
+bool emptyCells(Table_qvx1 *table) {
     bool any = false;
     for (int r = 0; r < table->getNumRows(); r++)
         for (int c = 0; c < table->getNumColumns(); c++)
@@ -22,7 +22,7 @@ bool emptyCells(Table_qvx1* table) {
     return any;
 }
 
-void setRowCount(Table_qvx1* table, int rows) {
+void setRowCount(Table_qvx1 *table, int rows) {
     const int now = table->getNumRows();
     if (rows < now)
         table->removeRows(rows, now - rows);
@@ -33,9 +33,23 @@ void setRowCount(Table_qvx1* table, int rows) {
 // Keys that only move through the table, which every column lets through.
 bool isNavigationKey(FXuint code) {
     switch (code) {
-    case KEY_Up: case KEY_Down: case KEY_Left: case KEY_Right: case KEY_Page_Up: case KEY_Page_Down:
-    case KEY_Home: case KEY_End: case KEY_Tab: case KEY_ISO_Left_Tab: case KEY_KP_Up: case KEY_KP_Down:
-    case KEY_KP_Left: case KEY_KP_Right: case KEY_Shift_L: case KEY_Shift_R: case KEY_Control_L:
+    case KEY_Up:
+    case KEY_Down:
+    case KEY_Left:
+    case KEY_Right:
+    case KEY_Page_Up:
+    case KEY_Page_Down:
+    case KEY_Home:
+    case KEY_End:
+    case KEY_Tab:
+    case KEY_ISO_Left_Tab:
+    case KEY_KP_Up:
+    case KEY_KP_Down:
+    case KEY_KP_Left:
+    case KEY_KP_Right:
+    case KEY_Shift_L:
+    case KEY_Shift_R:
+    case KEY_Control_L:
     case KEY_Control_R:
         return true;
     default:
@@ -45,7 +59,7 @@ bool isNavigationKey(FXuint code) {
 } // namespace
 
 // Removes the selected rows; without a selection the user is told to make one. True when rows went.
-bool Ordinax::deleteSelectedRows(Table_qvx1* table) {
+bool Ordinax::deleteSelectedRows(Table_qvx1 *table) {
     const int from = table->getSelStartRow(), to = table->getSelEndRow();
     if (!table->isAnythingSelected() || from < 0 || to < from || to >= table->getNumRows()) {
         Dialogs::error(this, "Row Error", "Select 1 or more rows and try again.");
@@ -64,12 +78,16 @@ bool Ordinax::deleteSelectedRows(Table_qvx1* table) {
 }
 
 void Ordinax::deleteWithKey(int row, int column) {
-    Table_qvx1* table = curvePointsTable;
-    if (row < 0 || row >= table->getNumRows()) return;
+    Table_qvx1 *table = curvePointsTable;
+    if (row < 0 || row >= table->getNumRows())
+        return;
     bool filled = false;
-    for (int c = 0; c < table->getNumColumns() && !filled; c++) filled = !table->isCellEmpty(row, c);
-    if (!filled || !deleteSelectedRows(table)) return;
-    if (row >= table->getNumRows() || column < 0 || column >= table->getNumColumns()) return;
+    for (int c = 0; c < table->getNumColumns() && !filled; c++)
+        filled = !table->isCellEmpty(row, c);
+    if (!filled || !deleteSelectedRows(table))
+        return;
+    if (row >= table->getNumRows() || column < 0 || column >= table->getNumColumns())
+        return;
     const int select = lastMoveDown ? row : std::max(row - 1, 0);
     table->killSelection();
     table->setCurrentItem(select, column);
@@ -78,9 +96,9 @@ void Ordinax::deleteWithKey(int row, int column) {
     highlightSelectedRows();
 }
 
-long Ordinax::onCurvePointsKey(FXObject*, FXSelector, void* ptr) {
-    const FXEvent* event = static_cast<const FXEvent*>(ptr);
-    Table_qvx1* table = curvePointsTable;
+long Ordinax::onCurvePointsKey(FXObject *, FXSelector, void *ptr) {
+    const FXEvent *event = static_cast<const FXEvent *>(ptr);
+    Table_qvx1 *table = curvePointsTable;
     const int row = table->getCurrentRow(), column = std::max(table->getCurrentColumn(), 0);
     switch (event->code) {
     case KEY_Up:
@@ -97,8 +115,10 @@ long Ordinax::onCurvePointsKey(FXObject*, FXSelector, void* ptr) {
     }
     case KEY_Left:
     case KEY_Right:
-        if ((event->code == KEY_Left) != (column == 0)) return 0;
-        if (row >= 0) table->selectRange(row, row, column, column);
+        if ((event->code == KEY_Left) != (column == 0))
+            return 0;
+        if (row >= 0)
+            table->selectRange(row, row, column, column);
         return 1;
     case KEY_Delete:
     case KEY_KP_Delete:
@@ -110,20 +130,22 @@ long Ordinax::onCurvePointsKey(FXObject*, FXSelector, void* ptr) {
 }
 
 // The table goes on with its own handling of the release.
-long Ordinax::onCurvePointsRelease(FXObject*, FXSelector, void*) {
+long Ordinax::onCurvePointsRelease(FXObject *, FXSelector, void *) {
     highlightSelectedRows();
     return 0;
 }
 
 // The "% difference" column is the fit's: nothing is typed into it, but Control keys, c and moves pass.
-long Ordinax::onXyValuesKey(FXObject*, FXSelector, void* ptr) {
-    const FXEvent* event = static_cast<const FXEvent*>(ptr);
-    if (xyValuesTable->getCurrentColumn() != 3) return 0;
-    if ((event->state & CONTROLMASK) || event->code == KEY_c || isNavigationKey(event->code)) return 0;
+long Ordinax::onXyValuesKey(FXObject *, FXSelector, void *ptr) {
+    const FXEvent *event = static_cast<const FXEvent *>(ptr);
+    if (xyValuesTable->getCurrentColumn() != 3)
+        return 0;
+    if ((event->state & CONTROLMASK) || event->code == KEY_c || isNavigationKey(event->code))
+        return 0;
     return 1;
 }
 
-long Ordinax::onDeleteRows(FXObject*, FXSelector sel, void*) {
+long Ordinax::onDeleteRows(FXObject *, FXSelector sel, void *) {
     deleteSelectedRows(FXSELID(sel) == ID_DELETE_XY_ROWS ? xyValuesTable : curvePointsTable);
     return 1;
 }
@@ -133,7 +155,8 @@ void Ordinax::moveToBackup() {
     for (int r = 0; r < curvePointsTable->getNumRows(); r++)
         for (int c = 0; c < curvePointsTable->getNumColumns(); c++) {
             FXString text = curvePointsTable->getItemText(r, c);
-            if (!text.empty()) curvePointsBackup->setItemText(r, c, text);
+            if (!text.empty())
+                curvePointsBackup->setItemText(r, c, text);
         }
     const bool moved = emptyCells(curvePointsTable);
     curvePointsTable->setPosition(0, 0);
@@ -147,7 +170,7 @@ void Ordinax::moveToBackup() {
 }
 
 void Ordinax::restoreFromBackup() {
-    Table_qvx1* table = curvePointsTable;
+    Table_qvx1 *table = curvePointsTable;
     if (table->getNumRows() < curvePointsBackup->getNumRows())
         table->insertRows(table->getNumRows(), curvePointsBackup->getNumRows() - table->getNumRows());
     int last = -1;
@@ -155,13 +178,16 @@ void Ordinax::restoreFromBackup() {
         for (int c = 0; c < std::min(table->getNumColumns(), curvePointsBackup->getNumColumns()); c++) {
             FXString text = curvePointsBackup->getItemText(r, c);
             table->setCellText(r, c, text);
-            if (!text.empty()) last = r;
+            if (!text.empty())
+                last = r;
         }
     redrawOverlays();
     restoreDataButton->disable();
     clearDataButton->enable();
-    if (last < 0) return;
-    for (FXButton* b : {copyTableButtons[0], copyTableButtons[1], copyXButton, copyYButton, orderPointsButton})
+    if (last < 0)
+        return;
+    for (FXButton *b :
+         {copyTableButtons[0], copyTableButtons[1], copyXButton, copyYButton, orderPointsButton})
         b->enable();
     table->makePositionVisible(std::min(last + 1, table->getNumRows() - 1), 0);
     resetPointsHeader();
@@ -182,7 +208,8 @@ void Ordinax::copyImagePointsToXy(int firstRow) {
     const int n = filledRowCount(curvePointsTable, {0, 1});
     for (int j = 0; j < n; j++) {
         if (firstRow + j >= xyValuesTable->getNumRows()) {
-            Dialogs::warning(this, "Error Copying Data", "Too many points were selected, some were not copied.");
+            Dialogs::warning(this, "Error Copying Data",
+                             "Too many points were selected, some were not copied.");
             return;
         }
         xyValuesTable->setCellText(firstRow + j, 0, curvePointsTable->getItemText(j, 0));
@@ -190,7 +217,7 @@ void Ordinax::copyImagePointsToXy(int firstRow) {
     }
 }
 
-long Ordinax::onCopyImagePointsToXy(FXObject*, FXSelector sel, void*) {
+long Ordinax::onCopyImagePointsToXy(FXObject *, FXSelector sel, void *) {
     if (FXSELID(sel) == ID_COPY_IMAGE_XY) {
         clearXyTable();
         copyImagePointsToXy(0);
@@ -213,25 +240,26 @@ void Ordinax::resizeXyTables() {
     setRowCount(fitResultsTable, rows);
 }
 
-long Ordinax::onXyRowCount(FXObject*, FXSelector, void*) {
+long Ordinax::onXyRowCount(FXObject *, FXSelector, void *) {
     resizeXyTables();
     return 1;
 }
 
-long Ordinax::onClearData(FXObject*, FXSelector, void*) {
+long Ordinax::onClearData(FXObject *, FXSelector, void *) {
     moveToBackup();
     eraseOverlays(workImage);
     drawReferencePoints(workImage);
-    if (workImage) imageView->update();
+    if (workImage)
+        imageView->update();
     return 1;
 }
 
-long Ordinax::onRestoreData(FXObject*, FXSelector, void*) {
+long Ordinax::onRestoreData(FXObject *, FXSelector, void *) {
     restoreFromBackup();
     return 1;
 }
 
-long Ordinax::onClearXyTable(FXObject*, FXSelector, void*) {
+long Ordinax::onClearXyTable(FXObject *, FXSelector, void *) {
     clearXyTable();
     return 1;
 }

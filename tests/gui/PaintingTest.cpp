@@ -12,7 +12,7 @@ namespace {
 constexpr uint32_t green = 0xFF00FF00, blue = 0xFF0000FF, red = 0xFFFF0000, black = 0xFF000000;
 
 // Releases the left button on "Curve points" with the given row selected, as a user's click does.
-void clickRow(Ordinax* win, int row) {
+void clickRow(Ordinax *win, int row) {
     win->curvePointsTable->killSelection();
     win->curvePointsTable->selectRow(row);
     FXEvent event;
@@ -20,12 +20,14 @@ void clickRow(Ordinax* win, int row) {
     win->handle(win->curvePointsTable, FXSEL(SEL_LEFTBUTTONRELEASE, ID_CURVE_POINTS), &event);
 }
 
-void press(Ordinax* win, FXObject* sender, FXSelector id) { win->handle(sender, FXSEL(SEL_COMMAND, id), nullptr); }
+void press(Ordinax *win, FXObject *sender, FXSelector id) {
+    win->handle(sender, FXSEL(SEL_COMMAND, id), nullptr);
+}
 
 } // namespace
 
 TEST_F(GuiTest, EraseRestoresThePictureAfterMarkersAndAHighlight) {
-    Ordinax* win = window();
+    Ordinax *win = window();
     loadTestPicture(win, workDir);
     ASSERT_EQ(screenPixels(win), win->cleanPixels);
     calibrate(win);
@@ -55,7 +57,7 @@ TEST_F(GuiTest, EraseRestoresThePictureAfterMarkersAndAHighlight) {
 }
 
 TEST_F(GuiTest, ColourRadiosRepaintTheMarkersAndTheCornerColourOption) {
-    Ordinax* win = window();
+    Ordinax *win = window();
     loadTestPicture(win, workDir);
     calibrate(win);
     addPoint(win, 100, 80);
@@ -88,7 +90,7 @@ TEST_F(GuiTest, ColourRadiosRepaintTheMarkersAndTheCornerColourOption) {
 }
 
 TEST_F(GuiTest, ExtendedCursorLinesFollowAndLeaveTheCleanPicture) {
-    Ordinax* win = window();
+    Ordinax *win = window();
     loadTestPicture(win, workDir);
     calibrate(win);
     win->drawReferencePoints(win->workImage);
@@ -105,11 +107,12 @@ TEST_F(GuiTest, ExtendedCursorLinesFollowAndLeaveTheCleanPicture) {
 }
 
 TEST_F(GuiTest, MagnifiedViewsMoveBetweenTheRightColumnAndTheBottomRow) {
-    Ordinax* win = window();
+    Ordinax *win = window();
     loadTestPicture(win, workDir);
     calibrate(win);
     win->clearAxisDefinitionsWithNewImage->setCheck(TRUE);
-    for (FXHorizontalFrame* frame : win->magnifyFrames) EXPECT_EQ(frame->getParent(), win->magnifyColumn);
+    for (FXHorizontalFrame *frame : win->magnifyFrames)
+        EXPECT_EQ(frame->getParent(), win->magnifyColumn);
     EXPECT_TRUE(win->magnifyColumn->shown());
     EXPECT_FALSE(win->magnifyRow->shown());
 
@@ -118,12 +121,15 @@ TEST_F(GuiTest, MagnifiedViewsMoveBetweenTheRightColumnAndTheBottomRow) {
     EXPECT_FALSE(win->magnifiedViewsOnRightSide_MRB->getCheck());
     EXPECT_TRUE(win->magnifyRow->shown());
     EXPECT_FALSE(win->magnifyColumn->shown());
-    std::vector<FXWindow*> order;
-    for (FXWindow* child = win->magnifyRow->getFirst(); child; child = child->getNext()) order.push_back(child);
-    const std::vector<FXWindow*> expected = {win->magnifyFrames[0], win->magnifySpacers[1][0], win->magnifyFrames[1],
-                                             win->magnifySpacers[1][1], win->magnifyFrames[2]};
+    std::vector<FXWindow *> order;
+    for (FXWindow *child = win->magnifyRow->getFirst(); child; child = child->getNext())
+        order.push_back(child);
+    const std::vector<FXWindow *> expected = {win->magnifyFrames[0], win->magnifySpacers[1][0],
+                                              win->magnifyFrames[1], win->magnifySpacers[1][1],
+                                              win->magnifyFrames[2]};
     EXPECT_EQ(order, expected);
-    EXPECT_EQ(std::string(win->xAxisTable->getItemText(1, 0).text()), "10") << "moving the views keeps the axes";
+    EXPECT_EQ(std::string(win->xAxisTable->getItemText(1, 0).text()), "10")
+        << "moving the views keeps the axes";
 
     command(ID_MAGNIFIER_RIGHT);
     EXPECT_TRUE(win->magnifiedViewsOnRightSide_MRB->getCheck());
@@ -138,12 +144,12 @@ TEST_F(GuiTest, MagnifiedViewsMoveBetweenTheRightColumnAndTheBottomRow) {
 }
 
 TEST_F(GuiTest, MagnifiedViewsShowTheNeighbourhoodAndIgnoreFarPositions) {
-    Ordinax* win = window();
+    Ordinax *win = window();
     loadTestPicture(win, workDir);
     calibrate(win);
     addPoint(win, 100, 80);
     win->updateMagnifiedViews(windowX(win, 100), windowY(win, 80));
-    FXImage* plain = win->magnifyViews[0]->getImage();
+    FXImage *plain = win->magnifyViews[0]->getImage();
     ASSERT_NE(plain, nullptr);
     EXPECT_EQ(plain->getWidth(), 180);
     EXPECT_EQ(plain->getHeight(), 180);
@@ -154,8 +160,9 @@ TEST_F(GuiTest, MagnifiedViewsShowTheNeighbourhoodAndIgnoreFarPositions) {
 }
 
 TEST_F(GuiTest, CursorStyleControlsGreyOutWideAndPickTheShownCursor) {
-    Ordinax* win = window();
-    for (const auto& cursor : win->canvasCursors) EXPECT_NE(cursor->id(), 0u) << "ready to be switched in";
+    Ordinax *win = window();
+    for (const auto &cursor : win->canvasCursors)
+        EXPECT_NE(cursor->id(), 0u) << "ready to be switched in";
     EXPECT_NE(win->colourPickCursor->id(), 0u);
     EXPECT_EQ(win->cursorType, cursorOutline);
     EXPECT_TRUE(win->cursorSpacing_Chk->isEnabled());
@@ -169,7 +176,8 @@ TEST_F(GuiTest, CursorStyleControlsGreyOutWideAndPickTheShownCursor) {
     EXPECT_TRUE(win->cursorSpacing_Chk->getCheck()) << "the box keeps its state while disabled";
     EXPECT_EQ(win->cursorPixelStore[0], [] {
         std::vector<FXColor> c;
-        for (uint32_t p : canvasCursorPixels(cursorSolidHollow, cursorBlack, true)) c.push_back(toToolkitColor(p));
+        for (uint32_t p : canvasCursorPixels(cursorSolidHollow, cursorBlack, true))
+            c.push_back(toToolkitColor(p));
         return c;
     }()) << "the wide hollow centre still applies";
     EXPECT_EQ(win->imageView->getDefaultCursor(), win->canvasCursors[0].get());
@@ -186,12 +194,13 @@ TEST_F(GuiTest, CursorStyleControlsGreyOutWideAndPickTheShownCursor) {
 }
 
 TEST_F(GuiTest, PointCellsFarOutsideThePictureDrawNothing) {
-    Ordinax* win = window();
+    Ordinax *win = window();
     loadTestPicture(win, workDir);
-    const char* const cells[][2] = {{"99999999999", "5"},   {"-99999999999", "-99999999999"}, {"2147483647", "1e300"},
-                                    {"-2147483648", "80"}, {"12abc", "-7"},                  {"0", "0"}};
+    const char *const cells[][2] = {{"99999999999", "5"},    {"-99999999999", "-99999999999"},
+                                    {"2147483647", "1e300"}, {"-2147483648", "80"},
+                                    {"12abc", "-7"},         {"0", "0"}};
     int row = 0;
-    for (const auto& cell : cells) {
+    for (const auto &cell : cells) {
         win->curvePointsTable->setCellText(row, 0, "1");
         win->curvePointsTable->setCellText(row, 1, "1");
         win->curvePointsTable->setCellText(row, 3, cell[0]);
@@ -201,7 +210,8 @@ TEST_F(GuiTest, PointCellsFarOutsideThePictureDrawNothing) {
     win->xAxisTable->setCellText(1, 1, "-2147483648");
     win->xAxisTable->setCellText(1, 2, "2147483647");
     win->redrawOverlays();
-    for (int r = 0; r < row; r++) win->highlightRow(r, false);
+    for (int r = 0; r < row; r++)
+        win->highlightRow(r, false);
     win->updateMagnifiedViews(INT_MIN, INT_MAX);
     win->updateMagnifiedViews(INT_MAX, INT_MIN);
     win->drawExtendedCursor(INT_MAX, INT_MAX);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "CalibratedPicture.h"
@@ -12,34 +13,52 @@
 using namespace CommandId;
 
 namespace {
-std::string text(Table_qvx1* table, int row, int column) { return table->getItemText(row, column).text(); }
+std::string text(Table_qvx1 *table, int row, int column) {
+    return table->getItemText(row, column).text();
+}
 
-// Moves the pointer over the window, as a user about to copy does. The server's events then give the window
-// a current time stamp: the X server ignores a clipboard claim older than the last change of owner, which
-// the clipboard programs of earlier tests may have made.
-void pointerOver(Ordinax* win) {
-    const std::string move = "xdotool mousemove " + std::to_string(win->getX() + 300) + " " +
-                             std::to_string(win->getY() + 300);
+// Moves the pointer over the window, as a user about to copy does. The window takes the time of the events
+// it gets for its clipboard claims, and the X server ignores a claim older than the last change of owner,
+// which the clipboard programs of earlier tests may have made.
+void pointerOver(Ordinax *win) {
+    // Two places, so the pointer moves even when an earlier test left it at the first.
+    const int x = win->getX() + 300, y = win->getY() + 300;
+    const std::string move = "xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) +
+                             " mousemove " + std::to_string(x + 1) + " " + std::to_string(y + 1);
     ASSERT_EQ(system(move.c_str()), 0);
 }
 
-std::string clipboardText(Ordinax* win) {
+// Lets events arrive until a claim of the clipboard holds, that is until the pointer's motion came in.
+void awaitClipboardClaims(Ordinax *win, const std::function<void()> &settle) {
+    for (int i = 0; i < 100; i++) {
+        settle();
+        win->clearClipboard();
+        if (win->clipboardClearField->hasClipboard())
+            return;
+    }
+    FAIL() << "the window never got the clipboard";
+}
+
+std::string clipboardText(Ordinax *win) {
     FXString clip;
-    if (!win->getDNDData(FROM_CLIPBOARD, FXWindow::utf8Type, clip)) return "<nothing>";
+    if (!win->getDNDData(FROM_CLIPBOARD, FXWindow::utf8Type, clip))
+        return "<nothing>";
     return clip.text();
 }
 
 // Three points with X 1, 2, 3 and Y 10, 20, 30 on the calibrated picture.
-void addThreePoints(Ordinax* win) {
-    for (int k = 1; k <= 3; k++) addPoint(win, 20 + 16 * k, 130 - 12 * k);
+void addThreePoints(Ordinax *win) {
+    for (int k = 1; k <= 3; k++)
+        addPoint(win, 20 + 16 * k, 130 - 12 * k);
 }
 
-void fillPointRows(Ordinax* win, const std::vector<std::vector<const char*>>& rows) {
+void fillPointRows(Ordinax *win, const std::vector<std::vector<const char *>> &rows) {
     for (size_t r = 0; r < rows.size(); r++)
-        for (size_t c = 0; c < rows[r].size(); c++) win->curvePointsTable->setCellText(int(r), int(c), rows[r][c]);
+        for (size_t c = 0; c < rows[r].size(); c++)
+            win->curvePointsTable->setCellText(int(r), int(c), rows[r][c]);
 }
 
-long pressKey(Table_qvx1* table, FXuint code, FXuint state = 0) {
+long pressKey(Table_qvx1 *table, FXuint code, FXuint state = 0) {
     FXEvent event;
     event.type = SEL_KEYPRESS;
     event.code = code;
@@ -49,16 +68,16 @@ long pressKey(Table_qvx1* table, FXuint code, FXuint state = 0) {
 } // namespace
 
 TEST_F(GuiTest, CopyingPointsPutsTabSeparatedLinesOnTheClipboard) {
-    Ordinax* win = window();
+    Ordinax *win = window();
     loadTestPicture(win, workDir);
     calibrate(win);
     addThreePoints(win);
     ASSERT_EQ(text(win->curvePointsTable, 0, 0), "1.00000");
     pointerOver(win);
-    settle();
+    awaitClipboardClaims(win, [this] { settle(20); });
     struct Case {
         FXSelector id;
-        const char* diff; // "% diff" of row 1, or nullptr
+        const char *diff; // "% diff" of row 1, or nullptr
         std::string clip;
     } cases[] = {
         {ID_COPY_TABLE, nullptr, "1.00000\t10.0000\n2.0000\t20.000\n3.0000\t30.000\n"},
@@ -66,23 +85,27 @@ TEST_F(GuiTest, CopyingPointsPutsTabSeparatedLinesOnTheClipboard) {
         {ID_COPY_Y, nullptr, "10.0000\n20.000\n30.000\n"},
         {ID_COPY_TABLE, "0.5", "1.00000\t10.0000\t\n2.0000\t20.000\t0.5\n3.0000\t30.000\t\n"},
     };
-    for (const Case& c : cases) {
-        if (c.diff) win->curvePointsTable->setCellText(1, 2, c.diff);
+    for (const Case &c : cases) {
+        if (c.diff)
+            win->curvePointsTable->setCellText(1, 2, c.diff);
         win->handle(win->copyTableButtons[0], FXSEL(SEL_COMMAND, c.id), nullptr);
         EXPECT_EQ(clipboardText(win), c.clip) << c.id;
     }
 
     // Another program reads the same text from the X clipboard, in each offered text type.
-    for (const char* type : {"UTF8_STRING", "STRING", "text/plain"}) {
+    for (const char *type : {"UTF8_STRING", "STRING", "text/plain"}) {
         const std::string out = workDir + "/clip.txt";
         pid_t reader = fork();
         if (reader == 0) {
-            if (!freopen(out.c_str(), "w", stdout)) _exit(126);
-            execlp("xclip", "xclip", "-o", "-selection", "clipboard", "-t", type, static_cast<char*>(nullptr));
+            if (!freopen(out.c_str(), "w", stdout))
+                _exit(126);
+            execlp("xclip", "xclip", "-o", "-selection", "clipboard", "-t", type,
+                   static_cast<char *>(nullptr));
             _exit(127);
         }
         int status = 0;
-        for (int i = 0; i < 250 && waitpid(reader, &status, WNOHANG) == 0; i++) settle(20);
+        for (int i = 0; i < 250 && waitpid(reader, &status, WNOHANG) == 0; i++)
+            settle(20);
         std::ifstream in(out, std::ios::binary);
         std::stringstream got;
         got << in.rdbuf();
@@ -95,7 +118,7 @@ TEST_F(GuiTest, CopyingPointsPutsTabSeparatedLinesOnTheClipboard) {
 }
 
 TEST_F(GuiTest, CopyingImagePointsIntoAFullXyTableKeepsWhatFitsAndWarns) {
-    Ordinax* win = window();
+    Ordinax *win = window();
     loadTestPicture(win, workDir);
     calibrate(win);
     win->numRowsInXYTable_LB->setCurrentItem(0);
@@ -105,14 +128,15 @@ TEST_F(GuiTest, CopyingImagePointsIntoAFullXyTableKeepsWhatFitsAndWarns) {
         FXSelector id;
         int filledRows, points, firstCopied;
     } cases[] = {{ID_APPEND_IMAGE_XY, 95, 10, 95}, {ID_COPY_IMAGE_XY, 95, 105, 0}};
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         win->clearXyTable();
         win->moveToBackup();
         for (int r = 0; r < c.filledRows; r++) {
             win->xyValuesTable->setCellText(r, 0, "7");
             win->xyValuesTable->setCellText(r, 1, "8");
         }
-        for (int k = 0; k < c.points; k++) addPoint(win, 21 + k, 100);
+        for (int k = 0; k < c.points; k++)
+            addPoint(win, 21 + k, 100);
         modals->seen.clear();
         modals->expect("OK");
         command(c.id);
@@ -131,11 +155,9 @@ TEST_F(GuiTest, CopyingImagePointsIntoAFullXyTableKeepsWhatFitsAndWarns) {
 }
 
 TEST_F(GuiTest, RowCountListResizesBothXyTables) {
-    Ordinax* win = window();
-    const struct {
-        int entry, rows;
-    } cases[] = {{11, 10000}, {0, 100}, {2, 1000}};
-    for (const auto& c : cases) {
+    Ordinax *win = window();
+    const struct { int entry, rows; } cases[] = {{11, 10000}, {0, 100}, {2, 1000}};
+    for (const auto &c : cases) {
         win->numRowsInXYTable_LB->setCurrentItem(c.entry);
         command(ID_XY_ROW_COUNT);
         EXPECT_EQ(win->xyValuesTable->getNumRows(), c.rows);
@@ -144,7 +166,7 @@ TEST_F(GuiTest, RowCountListResizesBothXyTables) {
 }
 
 TEST_F(GuiTest, DeleteKeyAfterAnArrowSelectsTheNeighbouringRow) {
-    Ordinax* win = window();
+    Ordinax *win = window();
     loadTestPicture(win, workDir);
     calibrate(win);
     const struct {
@@ -152,10 +174,11 @@ TEST_F(GuiTest, DeleteKeyAfterAnArrowSelectsTheNeighbouringRow) {
         FXuint arrow;
         int selectedAfterDelete;
     } cases[] = {{1, KEY_Down, 2}, {3, KEY_Up, 1}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         win->moveToBackup();
-        for (int k = 1; k <= 5; k++) addPoint(win, 20 + 16 * k, 100);
-        Table_qvx1* table = win->curvePointsTable;
+        for (int k = 1; k <= 5; k++)
+            addPoint(win, 20 + 16 * k, 100);
+        Table_qvx1 *table = win->curvePointsTable;
         const int rows = table->getNumRows();
         const std::string movingUp = text(table, 3, 0);
         table->setCurrentItem(c.startRow, 0);
@@ -168,7 +191,7 @@ TEST_F(GuiTest, DeleteKeyAfterAnArrowSelectsTheNeighbouringRow) {
         EXPECT_TRUE(table->isRowSelected(c.selectedAfterDelete));
         EXPECT_EQ(win->lastPointRow(), 3);
     }
-    Table_qvx1* table = win->curvePointsTable;
+    Table_qvx1 *table = win->curvePointsTable;
     const int rows = table->getNumRows();
     table->setCurrentItem(10, 0);
     pressKey(table, KEY_Delete);
@@ -177,7 +200,7 @@ TEST_F(GuiTest, DeleteKeyAfterAnArrowSelectsTheNeighbouringRow) {
 }
 
 TEST_F(GuiTest, DeletingWithoutASelectionShowsRowError) {
-    Ordinax* win = window();
+    Ordinax *win = window();
     for (FXSelector id : {ID_DELETE_POINT_ROWS, ID_DELETE_XY_ROWS}) {
         win->curvePointsTable->killSelection();
         win->xyValuesTable->killSelection();
@@ -194,12 +217,13 @@ TEST_F(GuiTest, DeletingWithoutASelectionShowsRowError) {
 }
 
 TEST_F(GuiTest, OrderingMovesWholeRows) {
-    Ordinax* win = window();
-    fillPointRows(win, {{"3", "30", "", "103", "10.5000"}, {"1", "10", "", "101", "11.0000"},
+    Ordinax *win = window();
+    fillPointRows(win, {{"3", "30", "", "103", "10.5000"},
+                        {"1", "10", "", "101", "11.0000"},
                         {"2", "20", "", "102", "12.0000"}});
     win->orderPointsButton->enable();
     command(ID_ORDER_POINTS_X);
-    Table_qvx1* table = win->curvePointsTable;
+    Table_qvx1 *table = win->curvePointsTable;
     for (int r = 0; r < 3; r++) {
         EXPECT_EQ(text(table, r, 0), std::to_string(r + 1));
         EXPECT_EQ(text(table, r, 1), std::to_string(10 * (r + 1)));
@@ -226,24 +250,25 @@ TEST_F(GuiTest, OrderingMovesWholeRows) {
 }
 
 TEST_F(GuiTest, PasteOnTheXyPageReplacesTheTable) {
-    Ordinax* win = window();
+    Ordinax *win = window();
     loadTestPicture(win, workDir);
     calibrate(win);
     addThreePoints(win);
     pointerOver(win);
-    settle();
+    awaitClipboardClaims(win, [this] { settle(20); });
     command(ID_COPY_TABLE);
     win->mainTabs->setCurrent(1, TRUE);
     win->xyValuesTable->setCellText(5, 0, "9");
     win->xyValuesTable->setCellText(5, 1, "9");
     command(ID_PASTE);
     for (int r = 0; r < 3; r++)
-        for (int c = 0; c < 2; c++) EXPECT_EQ(text(win->xyValuesTable, r, c), text(win->curvePointsTable, r, c));
+        for (int c = 0; c < 2; c++)
+            EXPECT_EQ(text(win->xyValuesTable, r, c), text(win->curvePointsTable, r, c));
     EXPECT_EQ(text(win->xyValuesTable, 5, 0), "") << "the table was cleared first";
 }
 
 TEST_F(GuiTest, ClearDataKeepsABackupThatRestoreBringsBack) {
-    Ordinax* win = window();
+    Ordinax *win = window();
     loadTestPicture(win, workDir);
     calibrate(win);
     EXPECT_EQ(win->curvePointsTable->getItemStipple(0, 0), STIPPLE_CROSSDIAG) << "hatched before data points";
@@ -268,16 +293,16 @@ TEST_F(GuiTest, ClearDataKeepsABackupThatRestoreBringsBack) {
 }
 
 TEST_F(GuiTest, OrderWhenCopyingRelabelsTheCopyButtonsAndOrders) {
-    Ordinax* win = window();
+    Ordinax *win = window();
     win->autoOrderIncreasingWhenCopying_Chk->setCheck(TRUE);
     command(ID_ORDER_WHEN_COPYING);
-    for (FXButton* b : {win->copyTableButtons[0], win->copyTableButtons[1], win->copyXyTableButton})
+    for (FXButton *b : {win->copyTableButtons[0], win->copyTableButtons[1], win->copyXyTableButton})
         EXPECT_EQ(std::string(b->getText().text()), "Copy table (O)");
     EXPECT_EQ(std::string(win->copyTableButtons[1]->getTipText().text()),
               "Copy the table x/y values.\nOrder the data in the table by the x-value before copying.");
     fillPointRows(win, {{"3", "30"}, {"1", "10"}, {"2", "20"}});
     pointerOver(win);
-    settle();
+    awaitClipboardClaims(win, [this] { settle(20); });
     command(ID_COPY_TABLE);
     EXPECT_EQ(clipboardText(win), "1\t10\n2\t20\n3\t30\n");
     win->autoOrderIncreasingWhenCopying_Chk->setCheck(FALSE);
@@ -286,14 +311,14 @@ TEST_F(GuiTest, OrderWhenCopyingRelabelsTheCopyButtonsAndOrders) {
 }
 
 TEST_F(GuiTest, PercentDifferenceColumnOfTheXyTableTakesNoTyping) {
-    Ordinax* win = window();
+    Ordinax *win = window();
     const struct {
         int column;
         FXuint code, state;
         long swallowed;
-    } cases[] = {{3, KEY_a, 0, 1},        {3, KEY_1, 0, 1},          {3, KEY_c, 0, 0}, {3, KEY_v, CONTROLMASK, 0},
-                 {3, KEY_Left, 0, 0},     {0, KEY_a, 0, 0}};
-    for (const auto& c : cases) {
+    } cases[] = {{3, KEY_a, 0, 1},           {3, KEY_1, 0, 1},    {3, KEY_c, 0, 0},
+                 {3, KEY_v, CONTROLMASK, 0}, {3, KEY_Left, 0, 0}, {0, KEY_a, 0, 0}};
+    for (const auto &c : cases) {
         win->xyValuesTable->setCurrentItem(0, c.column);
         FXEvent event;
         event.type = SEL_KEYPRESS;
