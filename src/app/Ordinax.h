@@ -222,6 +222,7 @@ public:
     void redrawOverlays();
     void highlightRow(int row, bool redrawFirst);
     void highlightSelectedRows();
+    void magnifyHighlight(int x, int y);
     void drawLine(FXImage* image);
     void drawExtendedCursor(int ix, int iy);
     void updateMagnifiedViews(int x, int y);

@@ -192,30 +192,39 @@ void Ordinax::highlightRow(int row, bool redrawFirst) {
         redrawOverlays();
     int x = pixelCell(curvePointsTable, row, 3), y = pixelCell(curvePointsTable, row, 4);
     drawMarker(x, y, dataPointColor, dataMarkerSize.thickness, dataMarkerSize.length, true, workImage);
-    if (showMagnifiedImage) {
-        magnifyCentre = FXPoint(static_cast<FXshort>(std::clamp(x, -32768, 32767)),
-                                static_cast<FXshort>(std::clamp(y, -32768, 32767)));
-        updateMagnifiedViews(x, y);
-    }
+    magnifyHighlight(x, y);
 }
 
-// Highlights every selected row that holds both values; the first one redraws the overlays, and a
-// selection without such rows still takes away an earlier highlight.
+void Ordinax::magnifyHighlight(int x, int y) {
+    if (!showMagnifiedImage)
+        return;
+    magnifyCentre = FXPoint(static_cast<FXshort>(std::clamp(x, -32768, 32767)),
+                            static_cast<FXshort>(std::clamp(y, -32768, 32767)));
+    updateMagnifiedViews(x, y);
+}
+
+// Highlights every selected row that holds both values, as highlightRow does for each with one redraw
+// first; the markers go to the screen together and the magnified views show the last one. A selection
+// without such rows still takes away an earlier highlight.
 void Ordinax::highlightSelectedRows() {
-    bool first = true;
+    std::vector<CanvasPoint> rows;
     if (curvePointsTable->isAnythingSelected()) {
         int from = std::max(curvePointsTable->getSelStartRow(), 0);
         int to = std::min(curvePointsTable->getSelEndRow(), curvePointsTable->getNumRows() - 1);
-        for (int row = from; row <= to; row++) {
-            if (curvePointsTable->isCellEmpty(row, 0) || curvePointsTable->isCellEmpty(row, 1))
-                continue;
-            highlightRow(row, first);
-            first = false;
-        }
+        for (int row = from; row <= to; row++)
+            if (!curvePointsTable->isCellEmpty(row, 0) && !curvePointsTable->isCellEmpty(row, 1))
+                rows.push_back({pixelCell(curvePointsTable, row, 3), pixelCell(curvePointsTable, row, 4)});
     }
-    if (first && highlightShown)
+    if (!rows.empty() || highlightShown)
         redrawOverlays();
-    highlightShown = !first;
+    highlightShown = !rows.empty() && workImage;
+    if (!highlightShown)
+        return;
+    std::vector<PixelPaint> paints;
+    for (const CanvasPoint &p : rows)
+        appendHighlightMarker(paints, pictureGeometry(), p.x, p.y, dataPointColorIndex);
+    paintPixels(workImage, paints, true);
+    magnifyHighlight(rows.back().x, rows.back().y);
 }
 
 void Ordinax::drawLine(FXImage *image) {
