@@ -62,7 +62,7 @@ TraceError checkTraceDefinition(const TraceDefinition &definition, const TracePa
 TraceResult followCurve(const PixelView &view, const SearchSettings &settings,
                         const TraceDefinition &definition, int pointCount, int tableRows) {
     TraceResult result;
-    result.firstRow = result.endRow = definition.lastRow - 1;
+    result.firstRow = result.endRow = std::max(definition.lastRow, 1) - 1;
     result.tableRows = tableRows;
     if (checkDefiningPoints(definition) != TraceError::none)
         return result;

@@ -154,6 +154,9 @@ TEST(CurveFollowing, TraceThatFindsFewerThanTwoPointsRestoresTheDefiningRows) {
     EXPECT_TRUE(rejected.restoreDefiningRows);
     EXPECT_EQ(rejected.endRow, rejected.firstRow);
     EXPECT_EQ(rejected.tableRows, 8);
+    TraceDefinition noRows = definition(100, 100, 300, 100);
+    noRows.lastRow = INT_MIN;
+    EXPECT_TRUE(followCurve(stub.view(), searchSettings(searchUp), noRows, 50, 8).restoreDefiningRows);
 }
 
 TEST(CurveFollowing, DegeneratePicturesAndFarCoordinatesEndTheTrace) {
