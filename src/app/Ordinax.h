@@ -14,6 +14,7 @@
 #include "fit/FitData.h"
 #include "image/Magnifier.h"
 #include "image/OverlayLog.h"
+#include "plot/DataPlot.h"
 #include "tables/Table_qvx1.h"
 #include "tables/TextField_qvx1.h"
 
@@ -401,6 +402,29 @@ public:
     TextField_qvx1* yScaleField = nullptr;
     FXColor fitFieldNormalColor = 0;
 
-    // ---- Fit plot (src/plot/) ----
+    // ---- Fit plot (src/plot/DataPlot.cpp, src/plot/FitPlotShell.cpp) ----
+    // The main canvas with the zoom views beside it, and the hidden half-size canvas.
+    void buildFitPlots(FXComposite* page);
+    // Sets up and draws the nine plots from the last fit, or all of them empty; nothing while constructing.
+    void drawFitPlot(bool empty);
+    // Gives the main plot a 15-pixel marker at each movable upper limit and redraws it.
+    void showFitPlotMarkers();
+    // Shows zoom views 0..equationCount, hides the others and lays the fit canvases out again.
+    void showZoomViews();
+    // The main plot's font size in points and half of it for the half-size plot; redraws.
+    void setFitPlotFontSize(int points);
+    // Whether movable limit i may sit at pixel p of the main plot (15 pixels from its neighbours and edges).
+    bool limitPositionAllowed(int i, int pixel) const;
+    long onFitPlotPaint(FXObject*, FXSelector, void*);
+    long onFitPlotResize(FXObject*, FXSelector, void*);
+    long onFitPlotPress(FXObject*, FXSelector, void*);
+    long onFitPlotDrag(FXObject*, FXSelector, void*);
+    long onFitPlotRelease(FXObject*, FXSelector, void*);
+    FXCanvas* fitCanvas = nullptr;      // the main plot
+    FXCanvas* halfSizeCanvas = nullptr; // hidden, half the main canvas's size: the half-size picture
+    FXScrollWindow* zoomScrollWindow = nullptr;
+    FXCanvas* zoomCanvases[7] = {};
+    std::unique_ptr<DataPlot> fitPlot, halfSizePlot, zoomPlots[7];
+    bool replotFitPlot = true; // the next paint of a fit canvas redraws all plots
     double xResolution = 0; // x distance covered by one pixel of the main fit plot; 0 until it is drawn
 };
