@@ -117,6 +117,7 @@ void Ordinax::applyStartupSettings() {
     showScanDirectionMagnifiedImageCheck->setCheck(TRUE);
     magnifiedViewsOnRightSide_MRB->setCheck(TRUE);
     magnifiedViewsOnBottom_MRB->setCheck(FALSE);
+    applyTracingDefaults();
     restoreGeometry = {150, 100, 1100, 850};
     // No settings file is read yet, so the first-run defaults always apply.
     resize(900, 800);

@@ -17,6 +17,7 @@
 #include "plot/DataPlot.h"
 #include "tables/Table_qvx1.h"
 #include "tables/TextField_qvx1.h"
+#include "tracing/CurveFollowing.h"
 
 class Ordinax : public FXMainWindow {
     FXDECLARE(Ordinax)
@@ -284,6 +285,77 @@ public:
     FXCheckButton* autoFindPoint_Chk = nullptr;
     FXRadioButton* dataPointTypeRadio = nullptr; // the "Data" radio of "Point type"
     int searchDirection = 0;                     // 0 up, 1 down, 2 left, 3 right
+
+    // ---- Curve tracing (src/tracing/CurveColor.cpp, TracingPanel.cpp, AutoFindCurve.cpp) ----
+    void buildTracingControls(FXComposite* parent);
+    void buildCurveFollowingControls(FXComposite* parent);
+    void buildPointSearchControls(FXComposite* parent);
+    void buildSearchColorControls(FXComposite* parent);
+    void applyTracingDefaults();
+    // Colours a row of preset buttons: the selected one green, the others buttonNormalColor.
+    void colorPresetButtons(FXButton* const* buttons, int count, int selected);
+    // Paints a swatch with colour (0xAARRGGBB), its "%3d  %3d  %3d" text and the contrasting text colour.
+    void showSwatchColor(FXTextField* swatch, uint32_t color);
+    void showCurveColor(uint32_t color);
+    void showSelectionColor(uint32_t color);
+    // The "Selection" swatch as the point search's indicator: green for a find, yellow for none.
+    void showSearchResult(bool found);
+    uint32_t curveColor() const; // the "Curve" swatch's colour, 0xAARRGGBB
+    void setSearchColorFromSwatch();
+    // The colour test of every automatic placement: the search colour under the tolerance W.
+    bool colorMatches(uint32_t pixel) const;
+    int readColorTolerance();
+    void setTolerancePreset(int index);
+    void restoreColorTolerance(const FXString& stored);
+    void setSwatchFrames(bool picking);
+    void startColorPick();
+    void cancelColorPick();
+    // Ends a pick with the pixel clicked on the picture (none when the pointer was off it).
+    void completeColorPick(std::optional<uint32_t> pixel);
+    int readSearchLength();
+    void setSearchLengthPreset(int index);
+    void restoreSearchLength(const FXString& stored);
+    void showSearchDirection();
+    void showPickLocation();
+    // "Pro mode" and "Auto-find" applied to the boxes and controls that depend on them.
+    void syncPointSearchControls();
+    void paintPointSearchPanel(bool stepping);
+    // What the searches use: direction, S, pick location, search colour and W as last read.
+    SearchSettings searchSettings() const;
+    PixelView pixelView() const;
+    void writeTracedPoints(int firstRow, const std::vector<CanvasPoint>& points);
+    void autoFindCurve();
+    void fullAutoScan();
+    long onAutoFindCurve(FXObject*, FXSelector, void*);
+    long onPointSearchOption(FXObject*, FXSelector, void*);
+    long onSearchLength(FXObject*, FXSelector, void*);
+    long onCurveColor(FXObject*, FXSelector, void*);
+    long onSearchDirection(FXObject*, FXSelector, void*);
+    long onColorTolerance(FXObject*, FXSelector, void*);
+    long onPickLocation(FXObject*, FXSelector, void*);
+    long onPointsList(FXObject*, FXSelector, void*);
+    FXTextField* curveColorSwatch = nullptr;     // "Curve": its background is the curve colour
+    FXTextField* selectionColorSwatch = nullptr; // "Selection"
+    FXButton* toleranceButtons[3] = {};          // "L", "M", "H"
+    FXTextField* colorTol_TF = nullptr;          // hidden: the text of W
+    FXCheckButton* clearWhenDefiningNewCurveColor_Chk = nullptr;
+    int searchRed = 0, searchGreen = 0, searchBlue = 0; // the colour the test compares against
+    int colorTolerance = 50;                            // W, as last read from colorTol_TF
+    uint32_t savedCurveColor = 0xFF000000;              // the curve colour when the pick started
+    bool colorPickMode = false;
+    bool colorPickCleared = false; // the pick's start cleared the data, so a cancel restores it
+    FXCheckButton* proMode_Chk = nullptr;
+    FXCheckButton* fullAuto_Chk = nullptr;
+    FXButton* autoFindCurveButton = nullptr;
+    FXGroupBox* pointSearchGroup = nullptr;
+    FXListBox* numAutoFindPoints_LB = nullptr; // "# pts"
+    FXRadioButton* searchDirectionRadios[4] = {};
+    FXRadioButton* pickLocationRadios[3] = {}; // "middle", "triangle", "inverted\ntriangle"
+    FXTextField* lineThickness_TF = nullptr;   // hidden: the text of the search length S
+    FXButton* searchLengthButtons[5] = {};
+    int searchLength = 30; // S, as last read from lineThickness_TF
+    int pickLocation = 0;  // 0 middle, 1 triangle, 2 inverted triangle
+    TracePair lastTracePair; // the last two rows the last "Auto-find curve" wrote
 
     // ---- Point tables (src/tables/PointTables.cpp, PointTableCommands.cpp) ----
     void buildCurvePointsTables(FXComposite* parent);

@@ -23,6 +23,7 @@ void Ordinax::buildImagePage(FXComposite* page) {
                                 500, 500);
     buildMagnifierFrames();
     buildPaintingControls(imageControlColumn);
+    buildTracingControls(imageControlColumn);
 }
 
 void Ordinax::allocateImageBuffers(int width, int height) {
@@ -151,6 +152,8 @@ void Ordinax::resetForNewImage() {
     imageView->update();
     highlightShown = false;
     extendedCursorAt = FXPoint(-1, -1);
+    pickLocation = 0;
+    showPickLocation();
 }
 
 void Ordinax::showRotation() {
@@ -172,6 +175,10 @@ void Ordinax::setImageControlsEnabled(bool on) {
         else
             w->disable();
     }
+    if (on)
+        autoFindCurveButton->enable();
+    else
+        autoFindCurveButton->disable();
 }
 
 void Ordinax::fitWindowToImage() {

@@ -166,6 +166,7 @@ void Ordinax::moveToBackup() {
     if (moved)
         restoreDataButton->enable();
     clearDataButton->disable();
+    lastTracePair = {};
     highlightShown = false;
 }
 
