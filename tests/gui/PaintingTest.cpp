@@ -156,7 +156,25 @@ TEST_F(GuiTest, MagnifiedViewsShowTheNeighbourhoodAndIgnoreFarPositions) {
     EXPECT_EQ(win->magnifyViews[1]->getImage()->getWidth(), 180);
     win->updateMagnifiedViews(windowX(win, 231), windowY(win, 80));
     EXPECT_EQ(win->magnifyViews[0]->getImage(), plain) << "more than 30 pixels outside changes nothing";
-    EXPECT_FALSE(win->magnifyFrames[2]->shown()) << "no scan-direction picture without the point search";
+}
+
+TEST_F(GuiTest, ScanDirectionPictureNeedsThePointSearchAndItsOption) {
+    Ordinax *win = window();
+    if (win->autoFindPoint_Chk) {
+        win->autoFindPoint_Chk->setCheck(TRUE);
+        win->drawScanDirectionImage();
+        EXPECT_TRUE(win->magnifyFrames[2]->shown());
+        ASSERT_NE(win->magnifyViews[2]->getImage(), nullptr);
+        EXPECT_EQ(win->magnifyViews[2]->getImage()->getWidth(), 180);
+        win->autoFindPoint_Chk->setCheck(FALSE);
+        win->drawScanDirectionImage();
+        EXPECT_FALSE(win->magnifyFrames[2]->shown()) << "hidden without the point search";
+        win->autoFindPoint_Chk->setCheck(TRUE);
+    }
+    win->showScanDirectionMagnifiedImageCheck->setCheck(FALSE);
+    command(ID_MAGNIFIER_OPTIONS);
+    EXPECT_FALSE(win->magnifyFrames[2]->shown()) << "hidden by its option";
+    EXPECT_TRUE(win->magnifyFrames[0]->shown());
 }
 
 TEST_F(GuiTest, CursorStyleControlsGreyOutWideAndPickTheShownCursor) {
