@@ -357,6 +357,71 @@ public:
     int pickLocation = 0;  // 0 middle, 1 triangle, 2 inverted triangle
     TracePair lastTracePair; // the last two rows the last "Auto-find curve" wrote
 
+    // ---- Canvas interaction (src/image/CanvasInteraction.cpp, CanvasCommands.cpp) ----
+    void buildPointTypeControls(FXComposite* parent);
+    // The click on the picture at the pointer; state is the event's modifier state (Control places the
+    // point at the pointer even with the point search on).
+    void clickOnPicture(FXuint state);
+    // The end of a click that the data restore replays without recording a point.
+    void replayClickWithoutRecording();
+    // What a mouse motion over the picture does; also run without an event to refresh the read-outs.
+    // state is the event's modifier state, handed to the clicks of the stepping.
+    void trackPointer(FXuint state = 0);
+    void stepAt(int x, int y, FXuint state);
+    // Writes a data point at window point (x, y) into the first free row; -1 (after the "Axis error"
+    // box) when its values cannot be computed, so no row holds pixels without values.
+    int writeDataPoint(int x, double y);
+    // False, after the "Axis error" box, when the axis tables cannot give a point its values.
+    bool checkPointValues();
+    // Writes a reference point of type 0, 1, 2 or 3 at window point (x, y) and draws its marker.
+    void recordReferencePoint(int type, int x, int y);
+    void showPointType(int value);
+    bool pointTypeShown(int type) const;
+    void resetPointType();
+    void leaveLineMode();
+    void enableDrawLineWhenReady();
+    void placeLinePoint(int ix, int iy);
+    void startRubberBand();
+    void endRubberBand();
+    void showRubberBand(int ix, int iy);
+    void undoLastPoint();
+    void endStepMode();
+    void finishClick();
+    void showDataPointControls(int row);
+    long onImageClick(FXObject*, FXSelector, void*);
+    long onImageMotion(FXObject*, FXSelector, void*);
+    long onImageKeyPress(FXObject*, FXSelector, void*);
+    long onImageKeyRelease(FXObject*, FXSelector, void*);
+    long onImageMenu(FXObject*, FXSelector, void*);
+    long onScanDirectionClick(FXObject*, FXSelector, void*);
+    long onUndoLastPoint(FXObject*, FXSelector, void*);
+    long onResetAll(FXObject*, FXSelector, void*);
+    long onPointTypeRadio(FXObject*, FXSelector, void*);
+    long onDrawLine(FXObject*, FXSelector, void*);
+    long onConstrain(FXObject*, FXSelector, void*);
+    long onCurvePointsMenu(FXObject*, FXSelector, void*);
+    long onXyValuesMenu(FXObject*, FXSelector, void*);
+    FXGroupBox* pointTypeGroup = nullptr;   // "Point type": the radios, then the curve-following controls
+    FXRadioButton* pointTypeRadios[5] = {}; // origin, Max X, Min Y (hidden), Max Y, Data
+    FXButton* resetAllButton = nullptr;
+    FXButton* drawLineButton = nullptr;
+    FXCheckButton* constrainCursor_Chk = nullptr; // "Constrain"
+    FXCheckButton* extendCursorAll_Chk = nullptr; // "Extend"
+    int nextPointType = 0; // decides the type of the next click, 0..10
+    int pointType = 0;     // type of the click being handled, 0..4
+    bool lineMode = false; // "Draw line" waits for its two points
+    bool lineShown = false;
+    // The picture under the rubber band: the view's client pixels at the first line point with the
+    // point markers on them. lineImage shows them and holds the band on its screen side.
+    std::vector<FXColor> lineBasePixels;
+    std::unique_ptr<FXImage> lineImage;
+    std::vector<PixelPaint> rubberBandPaints; // the band's pixels now on lineImage
+    bool stepMode = false;                    // Shift held: points follow the mouse
+    int stepSpacing = 10;
+    int stepRow = -1; // -1 until the first stepped point of the current Shift press
+    bool constrainActive = false;
+    FXlong extendedCursorTime = 0; // when the extended cursor was last drawn (ns)
+
     // ---- Point tables (src/tables/PointTables.cpp, PointTableCommands.cpp) ----
     void buildCurvePointsTables(FXComposite* parent);
     void buildXyValuesTables(FXComposite* parent);

@@ -3,6 +3,7 @@
 #include "app/Ordinax.h"
 #include "image/Dib.h"
 #include "image/ImageDecode.h"
+#include "image/PictureView.h"
 #include "image/ToolkitColor.h"
 #include "platform/ClipboardImage.h"
 #include "ui/Dialogs.h"
@@ -13,12 +14,13 @@ void Ordinax::buildImagePage(FXComposite* page) {
     imageSideColumn = new FXVerticalFrame(page, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
     imageControlColumn = new FXVerticalFrame(imageSideColumn, LAYOUT_FILL_X, 0, 0, 0, 0, 2, 2, 2, 2);
     buildAxisDefinitions(imageControlColumn);
+    buildPointTypeControls(imageControlColumn);
     curvePointsPanel = new FXVerticalFrame(imageSideColumn, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 2, 2, 2, 2);
     buildCurvePointsTables(curvePointsPanel);
     buildRecalDataButton(curvePointsPanel);
     imageArea = new FXHorizontalFrame(page, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
     imageViewColumn = new FXVerticalFrame(imageArea, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
-    imageView = new FXImageView(imageViewColumn, nullptr, this, ID_IMAGE_VIEW,
+    imageView = new PictureView(imageViewColumn, nullptr, this, ID_IMAGE_VIEW,
                                 LAYOUT_FIX_WIDTH | LAYOUT_FIX_HEIGHT | HSCROLLER_NEVER | VSCROLLER_NEVER, 0, 0,
                                 500, 500);
     buildMagnifierFrames();
@@ -149,6 +151,8 @@ void Ordinax::resetForNewImage() {
     moveToBackup();
     clearClipboard();
     restoreDataButton->disable();
+    resetPointType();
+    trackPointer();
     imageView->update();
     highlightShown = false;
     extendedCursorAt = FXPoint(-1, -1);
@@ -169,12 +173,13 @@ void Ordinax::setImageControlsEnabled(bool on) {
             b->disable();
     }
     for (FXWindow* w : {static_cast<FXWindow*>(rotationLabel), static_cast<FXWindow*>(recalDataButton),
-                        static_cast<FXWindow*>(clearDataButton)}) {
+                        static_cast<FXWindow*>(clearDataButton), static_cast<FXWindow*>(resetAllButton)}) {
         if (on)
             w->enable();
         else
             w->disable();
     }
+    if (!on) drawLineButton->disable();
     if (on)
         autoFindCurveButton->enable();
     else

@@ -151,6 +151,7 @@ long Ordinax::onDeleteRows(FXObject *, FXSelector sel, void *) {
 }
 
 void Ordinax::moveToBackup() {
+    stepRow = -1;
     curvePointsBackup->setTableSize(curvePointsTable->getNumRows(), curvePointsTable->getNumColumns());
     for (int r = 0; r < curvePointsTable->getNumRows(); r++)
         for (int c = 0; c < curvePointsTable->getNumColumns(); c++) {
@@ -163,6 +164,7 @@ void Ordinax::moveToBackup() {
     setPointCopyButtonsEnabled(false);
     orderPointsButton->disable();
     resetPointsHeader();
+    clearFitOutputs();
     if (moved)
         restoreDataButton->enable();
     clearDataButton->disable();
@@ -183,6 +185,7 @@ void Ordinax::restoreFromBackup() {
                 last = r;
         }
     redrawOverlays();
+    replayClickWithoutRecording();
     restoreDataButton->disable();
     clearDataButton->enable();
     if (last < 0)
