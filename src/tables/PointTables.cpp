@@ -7,6 +7,7 @@
 
 #include "app/Ordinax.h"
 #include "tables/ShellSort.h"
+#include "platform/ClipboardOwnership.h"
 
 using namespace CommandId;
 
@@ -268,13 +269,13 @@ void Ordinax::copyColumns(FXSelector id, FXObject *sender) {
                 break;
             }
     table->selectRange(0, count - 1, first, last, FALSE);
-    table->handle(this, FXSEL(SEL_COMMAND, FXTable::ID_COPY_SEL), nullptr);
+    copySelectionToClipboard(table);
 }
 
 void Ordinax::clearClipboard() {
     clipboardClearField->setText("   ");
     clipboardClearField->setSelection(0, 1);
-    clipboardClearField->handle(this, FXSEL(SEL_COMMAND, FXTextField::ID_COPY_SEL), nullptr);
+    copySelectionToClipboard(clipboardClearField);
 }
 
 // Hatched while reference points are still being defined, plain once the "Data" point type is reached.

@@ -4,6 +4,7 @@
 #include "tracing/ColorTest.h"
 #include "tracing/TracingControls.h"
 #include "ui/Dialogs.h"
+#include "platform/ClipboardOwnership.h"
 
 using namespace CommandId;
 
@@ -105,7 +106,7 @@ void Ordinax::autoFindCurve() {
     if (end > 1) {
         lastTracePair = {rowText(table, end - 2), rowText(table, end - 1)};
         table->selectRange(0, end - 1, 0, 1, FALSE);
-        table->handle(this, FXSEL(SEL_COMMAND, FXTable::ID_COPY_SEL), nullptr);
+        copySelectionToClipboard(table);
         setPointCopyButtonsEnabled(true);
     }
     imageView->update();

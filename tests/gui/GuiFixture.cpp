@@ -1,6 +1,8 @@
 // The window-test fixture and the test program's entry.
 #include "GuiFixture.h"
 
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -124,6 +126,29 @@ void ModalAnswerer::answer(FXWindow* modal) {
     if (reply.empty()) ADD_FAILURE() << "unscripted dialog \"" << s.caption << "\"";
     modal->handle(modal, FXSEL(SEL_COMMAND, reply == "OK" ? FXDialogBox::ID_ACCEPT : FXDialogBox::ID_CANCEL),
                   nullptr);
+}
+
+ClipboardOffer::ClipboardOffer(const std::string& path, const std::string& target) {
+    pid = fork();
+    if (pid == 0) {
+        if (!freopen("/dev/null", "w", stdout) || !freopen("/dev/null", "w", stderr)) _exit(126);
+        execlp("xclip", "xclip", "-quiet", "-selection", "clipboard", "-t", target.c_str(), "-i", path.c_str(),
+               static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // Wait until xclip owns the clipboard: asking for its target list then names the target.
+    const std::string ask = "xclip -o -selection clipboard -t TARGETS 2>/dev/null | grep -qxF '" + target + "'";
+    for (int i = 0; i < 100; i++) {
+        if (system(ask.c_str()) == 0) return;
+        usleep(50000);
+    }
+    ADD_FAILURE() << "xclip never offered " << target;
+}
+
+ClipboardOffer::~ClipboardOffer() {
+    if (pid <= 0) return;
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
 }
 
 FXApp* GuiTest::app() { return theApp; }

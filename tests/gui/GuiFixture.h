@@ -38,6 +38,17 @@ private:
     FXApp* app = nullptr;
 };
 
+// Another program (xclip) serving a file's bytes on the X clipboard under one target, until destroyed.
+// The constructor returns once the X server reports the new owner offering the target.
+class ClipboardOffer {
+public:
+    ClipboardOffer(const std::string& path, const std::string& target);
+    ~ClipboardOffer();
+
+private:
+    int pid = -1;
+};
+
 class GuiTest : public testing::Test {
 protected:
     void SetUp() override;

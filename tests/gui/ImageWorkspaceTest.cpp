@@ -1,7 +1,4 @@
 // Loading picture files and pasting clipboard bitmaps into the working image.
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <fstream>
 
 #include "GuiFixture.h"
@@ -20,25 +17,6 @@ void saveGif(const std::string& path) {
     FXFileStream out;
     ASSERT_TRUE(out.open(path.c_str(), FXStreamSave));
     ASSERT_TRUE(fxsaveGIF(out, samplePixels, 3, 2));
-}
-
-// Serves a file on the X clipboard under the given target with xclip, which stays until the clipboard is taken.
-pid_t offerOnClipboard(const std::string& path, const std::string& target) {
-    pid_t pid = fork();
-    if (pid == 0) {
-        freopen("/dev/null", "w", stdout);
-        freopen("/dev/null", "w", stderr);
-        execlp("xclip", "xclip", "-quiet", "-selection", "clipboard", "-t", target.c_str(), "-i", path.c_str(),
-               static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    usleep(300000);
-    return pid;
-}
-
-void stopOffering(pid_t pid) {
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
 }
 
 std::string bmpFile24BottomUp() {
@@ -118,9 +96,11 @@ TEST_F(GuiTest, RefusedPictureFilesShowTheirMessageAndLeaveNoPicture) {
 TEST_F(GuiTest, PastesABitmapFromTheClipboard) {
     Ordinax* win = window();
     writeFile("clip.bmp", bmpFile24BottomUp());
-    pid_t server = offerOnClipboard(workDir + "/clip.bmp", "image/bmp");
-    command(ID_PASTE);
-    stopOffering(server);
+    {
+        ClipboardOffer offer(workDir + "/clip.bmp", "image/bmp");
+        settle(200);
+        command(ID_PASTE);
+    }
     ASSERT_EQ(win->imageWidth, 3);
     ASSERT_EQ(win->imageHeight, 2);
     for (int i = 0; i < 6; i++) EXPECT_EQ(win->cleanPixels[i], argb(samplePixels[i])) << i;
@@ -135,9 +115,11 @@ TEST_F(GuiTest, PastesAPngWhenTheClipboardOffersNoBitmap) {
         ASSERT_TRUE(out.open((workDir + "/clip.png").c_str(), FXStreamSave));
         ASSERT_TRUE(fxsavePNG(out, samplePixels, 3, 2));
     }
-    pid_t server = offerOnClipboard(workDir + "/clip.png", "image/png");
-    command(ID_PASTE);
-    stopOffering(server);
+    {
+        ClipboardOffer offer(workDir + "/clip.png", "image/png");
+        settle(200);
+        command(ID_PASTE);
+    }
     ASSERT_EQ(win->cleanPixels.size(), 6u);
     for (int i = 0; i < 6; i++) EXPECT_EQ(win->cleanPixels[i], argb(samplePixels[i])) << i;
 }
@@ -149,11 +131,12 @@ TEST_F(GuiTest, DamagedClipboardBitmapKeepsTheCurrentPicture) {
     std::string bmp = bmpFile24BottomUp();
     bmp[22] = char(0x40); // claims 64 rows of pixel data that are not there
     writeFile("clip.bmp", bmp);
-    pid_t server = offerOnClipboard(workDir + "/clip.bmp", "image/bmp");
-    settle(500); // a new picture clears the clipboard, so the window owned it: let it see the offer take over
-    modals->expect("OK");
-    command(ID_PASTE);
-    stopOffering(server);
+    {
+        ClipboardOffer offer(workDir + "/clip.bmp", "image/bmp");
+        settle(200); // a new picture clears the clipboard, so the window owned it: let it see the offer take over
+        modals->expect("OK");
+        command(ID_PASTE);
+    }
     ASSERT_EQ(modals->seen.size(), 1u);
     EXPECT_EQ(modals->seen[0].kind, "message");
     EXPECT_EQ(win->imageHeight, 2);

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <functional>
 #include <sstream>
 
 #include "CalibratedPicture.h"
@@ -15,28 +14,6 @@ using namespace CommandId;
 namespace {
 std::string text(Table_qvx1 *table, int row, int column) {
     return table->getItemText(row, column).text();
-}
-
-// Moves the pointer over the window, as a user about to copy does. The window takes the time of the events
-// it gets for its clipboard claims, and the X server ignores a claim older than the last change of owner,
-// which the clipboard programs of earlier tests may have made.
-void pointerOver(Ordinax *win) {
-    // Two places, so the pointer moves even when an earlier test left it at the first.
-    const int x = win->getX() + 300, y = win->getY() + 300;
-    const std::string move = "xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) +
-                             " mousemove " + std::to_string(x + 1) + " " + std::to_string(y + 1);
-    ASSERT_EQ(system(move.c_str()), 0);
-}
-
-// Lets events arrive until a claim of the clipboard holds, that is until the pointer's motion came in.
-void awaitClipboardClaims(Ordinax *win, const std::function<void()> &settle) {
-    for (int i = 0; i < 100; i++) {
-        settle();
-        win->clearClipboard();
-        if (win->clipboardClearField->hasClipboard())
-            return;
-    }
-    FAIL() << "the window never got the clipboard";
 }
 
 std::string clipboardText(Ordinax *win) {
@@ -73,8 +50,6 @@ TEST_F(GuiTest, CopyingPointsPutsTabSeparatedLinesOnTheClipboard) {
     calibrate(win);
     addThreePoints(win);
     ASSERT_EQ(text(win->curvePointsTable, 0, 0), "1.00000");
-    pointerOver(win);
-    awaitClipboardClaims(win, [this] { settle(20); });
     struct Case {
         FXSelector id;
         const char *diff; // "% diff" of row 1, or nullptr
@@ -254,8 +229,6 @@ TEST_F(GuiTest, PasteOnTheXyPageReplacesTheTable) {
     loadTestPicture(win, workDir);
     calibrate(win);
     addThreePoints(win);
-    pointerOver(win);
-    awaitClipboardClaims(win, [this] { settle(20); });
     command(ID_COPY_TABLE);
     win->mainTabs->setCurrent(1, TRUE);
     win->xyValuesTable->setCellText(5, 0, "9");
@@ -301,8 +274,6 @@ TEST_F(GuiTest, OrderWhenCopyingRelabelsTheCopyButtonsAndOrders) {
     EXPECT_EQ(std::string(win->copyTableButtons[1]->getTipText().text()),
               "Copy the table x/y values.\nOrder the data in the table by the x-value before copying.");
     fillPointRows(win, {{"3", "30"}, {"1", "10"}, {"2", "20"}});
-    pointerOver(win);
-    awaitClipboardClaims(win, [this] { settle(20); });
     command(ID_COPY_TABLE);
     EXPECT_EQ(clipboardText(win), "1\t10\n2\t20\n3\t30\n");
     win->autoOrderIncreasingWhenCopying_Chk->setCheck(FALSE);
