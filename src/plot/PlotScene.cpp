@@ -109,11 +109,30 @@ void addSeries(const PlotModel &model, const PlotLayout &layout, uint32_t outlin
     }
 }
 
+// At most: a line to the next point, a disc and its outline per point, besides axes, markers and text.
+size_t expectedItemCount(const PlotModel &model) {
+    size_t count = 100 + 4 * model.markers.size();
+    for (size_t s = 0; s < model.series->size(); ++s) {
+        const PlotSeriesData &series = (*model.series)[s];
+        const bool points = s < model.pointSizes.size() && model.pointSizes[s] > 0;
+        count +=
+            std::min(series.x.size(), series.y.size()) * (1 + (points ? (model.outlinePoints ? 2 : 1) : 0));
+    }
+    return count;
+}
+
 } // namespace
 
 PlotScene buildPlotScene(const PlotModel &model, int canvasWidth, int canvasHeight,
                          const TextMetrics &metrics) {
     PlotScene scene;
+    buildPlotScene(model, canvasWidth, canvasHeight, metrics, scene);
+    return scene;
+}
+
+void buildPlotScene(const PlotModel &model, int canvasWidth, int canvasHeight, const TextMetrics &metrics,
+                    PlotScene &scene) {
+    scene.items.clear();
     scene.background = model.background;
     scene.axisColour = isBlack(model.background) ? plotWhite : plotBlack;
     scene.drawable = canvasWidth > 0 && canvasHeight > 0;
@@ -124,10 +143,11 @@ PlotScene buildPlotScene(const PlotModel &model, int canvasWidth, int canvasHeig
     scene.layout = computePlotLayout(canvasWidth, canvasHeight, model.showAxes, model.xRange, y, model.xTitle,
                                      model.yTitle, metrics);
     if (!scene.drawable || !hasSeries)
-        return scene;
+        return;
 
     const PlotLayout &layout = scene.layout;
     std::vector<PlotItem> &items = scene.items;
+    items.reserve(expectedItemCount(model));
     if (model.showAxes)
         items.push_back(box(PlotItem::Frame, layout.plotLeft, layout.plotTop,
                             layout.plotRight - layout.plotLeft, layout.plotBottom - layout.plotTop,
@@ -151,5 +171,4 @@ PlotScene buildPlotScene(const PlotModel &model, int canvasWidth, int canvasHeig
             box(PlotItem::Box, placed.left, placed.top, placed.width, metrics.height, scene.background));
         items.push_back(text(placed, 2, scene.axisColour));
     }
-    return scene;
 }

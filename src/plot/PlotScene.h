@@ -61,3 +61,6 @@ struct PlotScene {
 // the summary text over its background boxes. The layout is computed even when there are no series.
 PlotScene buildPlotScene(const PlotModel &model, int canvasWidth, int canvasHeight,
                          const TextMetrics &metrics);
+// The same, built into `scene`, whose item storage is used again.
+void buildPlotScene(const PlotModel &model, int canvasWidth, int canvasHeight, const TextMetrics &metrics,
+                    PlotScene &scene);
