@@ -1,28 +1,43 @@
-// The fit plot class: the plot's drawing list painted with the toolkit into an offscreen picture.
+// The fit plot class: the shapes of its drawing list painted into pixels and its texts drawn by the toolkit,
+// in an offscreen picture that is copied onto the canvas.
 #include "plot/DataPlot.h"
 
 #include <algorithm>
 
 #include "image/ToolkitColor.h"
+#include "platform/PixelUpload.h"
+#include "plot/PlotRaster.h"
 
 namespace {
 
 bool sameItem(const PlotItem &a, const PlotItem &b) {
-    if (a.kind != b.kind || a.colour != b.colour || a.x != b.x || a.y != b.y || a.x2 != b.x2 || a.y2 != b.y2 ||
-        a.width != b.width || a.height != b.height || a.lineWidth != b.lineWidth || a.text != b.text)
+    if (a.kind != b.kind || a.colour != b.colour || a.x != b.x || a.y != b.y || a.x2 != b.x2 ||
+        a.y2 != b.y2 || a.width != b.width || a.height != b.height || a.lineWidth != b.lineWidth ||
+        a.text != b.text)
         return false;
     return std::equal(a.triangle.x, a.triangle.x + 3, b.triangle.x) &&
            std::equal(a.triangle.y, a.triangle.y + 3, b.triangle.y);
+}
+
+bool sameRange(const ValueRange &a, const ValueRange &b) {
+    return a.low == b.low && a.high == b.high;
+}
+
+// Two models with the same options and the very same series draw the same picture on one canvas.
+bool sameModel(const PlotModel &a, const PlotModel &b) {
+    return a.background == b.background && a.xTitle == b.xTitle && a.yTitle == b.yTitle &&
+           a.summaryText == b.summaryText && a.series == b.series && a.lineWidths == b.lineWidths &&
+           a.pointSizes == b.pointSizes && a.useCurveColour == b.useCurveColour &&
+           a.curveColour == b.curveColour && a.showAxes == b.showAxes && a.yFromVisibleX == b.yFromVisibleX &&
+           a.outlinePoints == b.outlinePoints && a.textPosition == b.textPosition &&
+           sameRange(a.xRange, b.xRange) && sameRange(a.yRange, b.yRange) && a.markerSize == b.markerSize &&
+           a.markers == b.markers;
 }
 
 // Two scenes give the same picture when they fill the same background and draw the same items.
 bool samePicture(const PlotScene &a, const PlotScene &b) {
     return a.background == b.background &&
            std::equal(a.items.begin(), a.items.end(), b.items.begin(), b.items.end(), sameItem);
-}
-
-FXshort coordinate(int value) {
-    return static_cast<FXshort>(std::clamp(value, -maxPlotCoordinate, maxPlotCoordinate));
 }
 
 } // namespace
@@ -65,96 +80,77 @@ void DataPlot::setFontSize(int points) {
     sceneValid = false;
 }
 
-void DataPlot::drawEmpty(FXCanvas *canvas) {
-    PlotModel background = model;
-    background.series = nullptr;
-    render(canvas, background);
+TextMetrics DataPlot::metrics() const {
+    const FXFont *f = font.get();
+    return {f->getFontHeight(), f->getFontAscent(), [f](const std::string &text) {
+                return f->getTextWidth(text.c_str(), static_cast<FXuint>(text.size()));
+            }};
+}
+
+PlotLayout DataPlot::layoutFor(const PlotModel &data, int w, int h) const {
+    PlotModel frame = data;
+    frame.series = nullptr;
+    return buildPlotScene(frame, w, h, metrics()).layout;
 }
 
 void DataPlot::draw(FXCanvas *canvas) {
-    render(canvas, model);
+    // A hidden canvas shows nothing: its picture is painted when it is asked for.
+    pending = !canvas->shown();
+    pendingCanvas = canvas;
+    if (pending)
+        pendingModel = model;
+    else if (update(canvas->getWidth(), canvas->getHeight(), model))
+        repaint(canvas, FXRectangle(0, 0, static_cast<FXshort>(width), static_cast<FXshort>(height)));
 }
 
-void DataPlot::render(FXCanvas *canvas, const PlotModel &shown) {
-    const int w = canvas->getWidth(), h = canvas->getHeight();
-    FXFont *f = font.get();
-    const TextMetrics metrics{f->getFontHeight(), f->getFontAscent(), [f](const std::string &text) {
-                                  return f->getTextWidth(text.c_str(), static_cast<FXuint>(text.size()));
-                              }};
-    PlotScene next = buildPlotScene(shown, w, h, metrics);
-    if (!next.drawable)
-        return;
-    const bool unchanged = sceneValid && image && w == width && h == height && samePicture(next, scene);
-    scene = std::move(next);
-    if (!unchanged) {
-        if (!image || w != width || h != height) {
-            image = std::make_unique<FXImage>(owner, nullptr, IMAGE_KEEP | IMAGE_OWNED, w, h);
-            image->create();
-            width = w;
-            height = h;
-        }
+bool DataPlot::update(int w, int h, const PlotModel &shown) {
+    if (sceneValid && image && w == width && h == height && sameModel(shown, drawnModel))
+        return false;
+    buildPlotScene(shown, w, h, metrics(), nextScene);
+    if (!nextScene.drawable)
+        return false;
+    // An unchanged picture is on the canvas already (exposures are repainted from it).
+    const bool unchanged = sceneValid && image && w == width && h == height && samePicture(nextScene, scene);
+    std::swap(scene, nextScene);
+    drawnModel = shown;
+    if (unchanged)
+        return false;
+    if (!image || w != width || h != height) {
+        image = std::make_unique<FXImage>(owner, nullptr, IMAGE_KEEP | IMAGE_OWNED, w, h);
+        image->create();
+        width = w;
+        height = h;
+    }
+    paintPicture();
+    return true;
+}
+
+// The shapes are painted into the pixels and sent to the display; the texts are drawn there with the font.
+void DataPlot::paintPicture() {
+    pixelsCurrent = false;
+    sceneValid = true;
+    if (scene.items.empty()) {
         FXDCWindow dc(image.get());
         dc.setForeground(toToolkitColor(scene.background));
-        dc.fillRectangle(0, 0, w, h);
-        dc.setFont(font.get());
-        paintItems(dc);
-        pixelsCurrent = false;
-        sceneValid = true;
+        dc.fillRectangle(0, 0, width, height);
+        return;
     }
-    repaint(canvas, FXRectangle(0, 0, static_cast<FXshort>(w), static_cast<FXshort>(h)));
-}
-
-void DataPlot::paintItems(FXDCWindow &dc) const {
-    const std::vector<PlotItem> &items = scene.items;
+    rasterizePlotScene(scene, pixels, width, height);
+    if (!putArgbPixels(image.get(), pixels.data())) {
+        FXColor *data = image->getData();
+        for (size_t i = 0; i < pixels.size(); ++i)
+            data[i] = toToolkitColor(pixels[i]);
+        image->render();
+    }
+    FXDCWindow dc(image.get());
+    dc.setFont(font.get());
     const int ascent = font->getFontAscent();
-    std::vector<FXSegment> segments;
-    uint32_t colour = scene.background;
-    int lineWidth = 0;
-    for (size_t i = 0; i < items.size(); ++i) {
-        const PlotItem &item = items[i];
-        if (item.colour != colour) {
-            colour = item.colour;
-            dc.setForeground(toToolkitColor(colour));
-        }
-        switch (item.kind) {
-        case PlotItem::Line: {
-            // A run of lines of one colour and width goes to the display in one request.
-            const int wanted = item.lineWidth <= 1 ? 0 : item.lineWidth;
-            if (wanted != lineWidth)
-                dc.setLineWidth(lineWidth = wanted);
-            segments.clear();
-            size_t j = i;
-            for (; j < items.size() && items[j].kind == PlotItem::Line && items[j].colour == colour &&
-                   items[j].lineWidth == item.lineWidth;
-                 ++j)
-                segments.push_back({coordinate(items[j].x), coordinate(items[j].y), coordinate(items[j].x2),
-                                    coordinate(items[j].y2)});
-            dc.drawLineSegments(segments.data(), static_cast<FXuint>(segments.size()));
-            i = j - 1;
-            break;
-        }
-        case PlotItem::Frame:
-            dc.drawRectangle(item.x, item.y, item.width, item.height);
-            break;
-        case PlotItem::Box:
-            dc.fillRectangle(item.x, item.y, item.width, item.height);
-            break;
-        case PlotItem::Disc:
-            dc.fillArc(item.x, item.y, item.width, item.width, 0, 360 * 64);
-            break;
-        case PlotItem::Triangle: {
-            FXPoint corners[3];
-            for (int c = 0; c < 3; ++c)
-                corners[c] = FXPoint(coordinate(item.triangle.x[c]), coordinate(item.triangle.y[c]));
-            dc.fillPolygon(corners, 3);
-            break;
-        }
-        case PlotItem::Text:
+    for (const PlotItem &item : scene.items) {
+        if (item.kind == PlotItem::Text) {
+            dc.setForeground(toToolkitColor(item.colour));
             dc.drawText(item.x, item.y + ascent, item.text.c_str(), static_cast<FXuint>(item.text.size()));
-            break;
-        case PlotItem::RotatedText:
+        } else if (item.kind == PlotItem::RotatedText) {
             drawRotatedTitle(dc, item);
-            break;
         }
     }
 }
@@ -197,6 +193,10 @@ void DataPlot::repaint(FXCanvas *canvas, const FXRectangle &exposed) const {
 }
 
 FXImage *DataPlot::picture() {
+    if (pending) {
+        pending = false;
+        update(pendingCanvas->getWidth(), pendingCanvas->getHeight(), pendingModel);
+    }
     if (image && !pixelsCurrent) {
         image->restore();
         pixelsCurrent = true;

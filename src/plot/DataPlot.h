@@ -4,11 +4,12 @@
 
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "plot/PlotScene.h"
 
 class DataPlot {
-public:
+  public:
     // The plot measures its texts with the application's normal font face at `fontPoints`.
     DataPlot(FXApp *owner, int fontPoints);
     virtual ~DataPlot();
@@ -32,28 +33,38 @@ public:
     double xResolution() const { return scene.layout.xResolution(); }
     std::pair<int, int> plotArea() const { return {scene.layout.plotLeft, scene.layout.plotRight}; }
     const PlotLayout &layout() const { return scene.layout; }
+    // The layout a draw of `data` on a canvas of w x h would have (the series play no part in it).
+    PlotLayout layoutFor(const PlotModel &data, int w, int h) const;
 
-    // The background alone, or the whole plot, drawn into the picture at the canvas's size and shown on the
-    // canvas. A draw whose picture would be the same as the last one only shows the picture again.
-    void drawEmpty(FXCanvas *canvas);
+    // The plot drawn into the picture at the canvas's size and shown on the canvas (a plot without series
+    // shows its background). Nothing is painted again when the picture stays the same; a hidden canvas
+    // gets its picture painted when picture() asks for it.
     void draw(FXCanvas *canvas);
     // Copies the exposed part of the last picture onto the canvas.
     void repaint(FXCanvas *canvas, const FXRectangle &exposed) const;
     // The offscreen picture of the last draw with its pixels read back (null before the first draw).
     FXImage *picture();
 
-private:
-    void render(FXCanvas *canvas, const PlotModel &shown);
-    void paintItems(FXDCWindow &dc) const;
+  private:
+    // Paints the picture for a canvas of w x h when what it shows changed; true when it did.
+    bool update(int w, int h, const PlotModel &shown);
+    TextMetrics metrics() const;
+    void paintPicture();
     void drawRotatedTitle(FXDCWindow &dc, const PlotItem &item) const;
 
     FXApp *owner;
     std::unique_ptr<FXFont> font;
     int fontPoints;
-    std::unique_ptr<FXImage> image; // the picture, on the display side; `pixels` is its client buffer
-    bool pixelsCurrent = false;     // the client buffer holds what was last drawn
+    std::unique_ptr<FXImage> image; // the picture as the display holds it, texts included
+    bool pixelsCurrent = false;     // the image's own buffer holds the whole picture
+    std::vector<uint32_t> pixels;   // the shapes of the picture, ARGB
     PlotModel model;
-    PlotScene scene; // what the picture shows
-    int width = 0, height = 0;
+    PlotModel drawnModel;      // what the picture was drawn from
+    PlotScene scene;           // what the picture shows
+    PlotScene nextScene;       // storage for the next drawing list
+    int width = 0, height = 0; // size of the picture
     bool sceneValid = false;
+    bool pending = false; // the canvas was hidden at the last draw, pendingModel is to be painted
+    FXCanvas *pendingCanvas = nullptr;
+    PlotModel pendingModel;
 };
