@@ -130,11 +130,16 @@ void Ordinax::buildToolBar() {
     rotationLabel->disable();
 }
 
-long Ordinax::onPageChange(FXObject*, FXSelector, void*) {
+long Ordinax::onPageChange(FXObject* sender, FXSelector, void*) {
     switch (mainTabs->getCurrent()) {
     case 3:
         savePlotTitle->enable();
         includeRotationOnImage_Chk->disable();
+        // A change of equation tab stays within the page: it needs no refit.
+        if (sender == equationTabs)
+            for (FXTextField* field : equationTextFields) field->killSelection();
+        else
+            showFittingPage();
         break;
     case 0:
         pasteButton->setTarget(this);
@@ -159,6 +164,7 @@ long Ordinax::onPageChange(FXObject*, FXSelector, void*) {
         savePlotTitle->disable();
         break;
     }
+    colorEquationTabs();
     return 1;
 }
 

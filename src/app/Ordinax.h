@@ -11,7 +11,9 @@
 #include "app/CommandIds.h"
 #include "app/ConversionFactors.h"
 #include "axis/AxisTransform.h"
+#include "fit/EquationText.h"
 #include "fit/FitData.h"
+#include "fit/ZoneLimits.h"
 #include "image/Magnifier.h"
 #include "image/OverlayLog.h"
 #include "plot/DataPlot.h"
@@ -538,6 +540,73 @@ public:
     FXListBox* temperatureScaleList = nullptr;
     TextField_qvx1* yScaleField = nullptr;
     FXColor fitFieldNormalColor = 0;
+
+    // ---- Fitting controls, zone limits, equation outputs (src/fit/FitPanel.cpp, FitControlHandlers.cpp,
+    //      EquationOutputs.cpp) ----
+    void buildFitOptions(FXComposite* parent);
+    void buildEquationTabs(FXComposite* parent);
+    // Order n of equation row `row`, kept within 1.."Max fit order"; its label and fitOrders follow.
+    void setOrder(int row, int order);
+    void applyFitType();
+    void showDataSource();
+    // Takes "# equations" into equationCount and shows the controls and zoom views that depend on it.
+    void applyEquationCount();
+    // What entering the Curve Fitting page does: the limits shown again, the equation count applied, a refit
+    // when the current point table holds a complete row.
+    void showFittingPage();
+    void colorEquationTabs();
+    LimitRounding limitRounding() const;
+    int coefficientDecimals() const; // "# decimals"
+    FXString variableExpression() const;
+    // Empties the coefficient tables, the equation texts and the copy blocks, disables "Copy eqns.".
+    void clearEquationOutputs();
+    void fillEquationText(int k);
+    void fillCoefficientTable(int k);
+    void buildAdjustedCoefficients(int referenceZone);
+    void buildCopyBlocks();
+    // The text the fit plot shows: one line per equation with its formula, x range, R^2 and difference.
+    FXString plotSummaryText() const;
+    long onIncreaseOrder(FXObject*, FXSelector, void*);
+    long onDecreaseOrder(FXObject*, FXSelector, void*);
+    long onMaxOrder(FXObject*, FXSelector, void*);
+    long onEquationCount(FXObject*, FXSelector, void*);
+    long onFitType(FXObject*, FXSelector, void*);
+    long onDataSource(FXObject*, FXSelector, void*);
+    long onInterceptSet(FXObject*, FXSelector, void*);
+    long onFieldKey(FXObject*, FXSelector, void*);
+    long onSimpleFormat(FXObject*, FXSelector, void*);
+    long onBackground(FXObject*, FXSelector, void*);
+    long onPointSize(FXObject*, FXSelector, void*);
+    long onFontSize(FXObject*, FXSelector, void*);
+    long onTemperatureScale(FXObject*, FXSelector, void*);
+    long onXIsTemperature(FXObject*, FXSelector, void*);
+    long onYScaleMenu(FXObject*, FXSelector, void*);
+    long onYScaleFactor(FXObject*, FXSelector, void*);
+    long onLimitWheel(FXObject*, FXSelector, void*);
+    long onCopyEquations(FXObject*, FXSelector, void*);
+    long onEquationTextMenu(FXObject*, FXSelector, void*);
+    long onCopyEquation(FXObject*, FXSelector, void*);
+    long onHideCoefficientTables(FXObject*, FXSelector, void*);
+    int plotBackground = 1;  // 0 white, 1 gray, 2 black
+    int pointSizeIndex = 1;  // 0 "Small", 1 "Medium", 2 "Large", 3 "Larger"
+    int fitPlotFontSize = 10; // 8..20
+    FXButton* copyEquationsButton = nullptr;
+    FXTextField* excel_cell_TF = nullptr;
+    FXCheckButton* lmp_ZEKA_formatting_Chk = nullptr;              // "Simple eqn format"
+    FXCheckButton* fillEmptyCellsWithZeros_Chk = nullptr;          // "Fill unused coeff. with 0.0"
+    FXCheckButton* showEquationOnImage_Chk = nullptr;              // "Display eqn(s) on plot"
+    FXCheckButton* adjustEquationsWhenCopying_Chk = nullptr;       // "Adjust eqns when copying"
+    FXCheckButton* writeBoundaryValuesAsNumbersNotLn_Chk = nullptr; // "Eqn. limits as x not ln(x)"
+    FXCheckButton* forceXBoundariesToWholeNumbers_Chk = nullptr;   // "Eqn. limits as integers"
+    FXRadioButton* plotBackgroundRadios[3] = {};
+    FXRadioButton* pointSizeRadios[4] = {};
+    FXListBox* fontSizeList = nullptr;
+    FXListBox* numOfDecimalsInCoefficients_LB = nullptr;
+    Table_qvx1* coefficientTables[6] = {};
+    FXTable* equationCopyTable = nullptr; // hidden; holds the "Copy eqns." blocks verbatim
+    std::vector<CoefficientTable> equationTables; // the cells of the coefficient tables of the last fit
+    FXMenuPane* yScaleMenu = nullptr;             // the conversion-factor popup while it is shown
+    FXColor controlNormalColor = 0;               // back colour of check boxes, radios and labels
 
     // ---- Fit plot (src/plot/DataPlot.cpp, src/plot/FitPlotShell.cpp) ----
     // The main canvas with the zoom views beside it, and the hidden half-size canvas.

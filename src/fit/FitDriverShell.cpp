@@ -105,6 +105,7 @@ void Ordinax::clearFitOutputs() {
     seriesY.clear();
     seriesColour.clear();
     fitResult = FitOutput();
+    clearEquationOutputs();
 }
 
 FXString Ordinax::illegalValuesText(const FitInput& in, const FitPoints& points) const {
@@ -123,6 +124,8 @@ FXString Ordinax::illegalValuesText(const FitInput& in, const FitPoints& points)
 
 bool Ordinax::refit() {
     clearFitOutputs();
+    excel_cell_TF->setText(normalizeExcelCell(excel_cell_TF->getText().text()).c_str());
+    if (variableExpression().empty()) excel_cell_TF->setBackColor(kRed);
     pointCount = countFitPoints();
     if (pointCount == 0) {
         Dialogs::error(this, "Missing data",
@@ -167,6 +170,13 @@ bool Ordinax::refit() {
     yMin = out.yMin;
     yMax = out.yMax;
     fitResult = std::move(out);
+    for (int k = 0; k < static_cast<int>(fitResult.zones.size()); k++) {
+        fillCoefficientTable(k);
+        fillEquationText(k);
+    }
+    buildAdjustedCoefficients(fitResult.referenceZone);
+    buildCopyBlocks();
+    copyEquationsButton->enable();
     showLimits(false);
     return true;
 }

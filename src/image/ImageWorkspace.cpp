@@ -100,6 +100,7 @@ long Ordinax::onPaste(FXObject*, FXSelector, void*) {
         if (dataSource != 1) {
             fitType = 0;
             dataSource = 1;
+            applyFitType();
         }
         break;
     default:
