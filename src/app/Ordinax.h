@@ -152,7 +152,7 @@ public:
     double fineRotation = 0;
     int wholeRotation = 0;
     FXPoint rotationCentre{-1, -1};
-    FXVerticalFrame* imageSideColumn = nullptr;  // control column above the "Curve points" panel
+    FXHorizontalFrame* imageSideColumn = nullptr; // the "Curve points" panel and the control column beside it
     FXVerticalFrame* imageControlColumn = nullptr;
     FXVerticalFrame* curvePointsPanel = nullptr;
     FXHorizontalFrame* imageArea = nullptr;     // the view column and, on the right, the magnified views
@@ -288,6 +288,71 @@ public:
     FXRadioButton* dataPointTypeRadio = nullptr; // the "Data" radio of "Point type"
     int searchDirection = 0;                     // 0 up, 1 down, 2 left, 3 right
 
+    // ---- Canvas interaction (src/image/CanvasInteraction.cpp, CanvasCommands.cpp) ----
+    void buildPointTypeControls(FXComposite* parent);
+    // The click on the picture at the pointer; state is the event's modifier state (Control places the
+    // point at the pointer even with the point search on).
+    void clickOnPicture(FXuint state);
+    // The end of a click that the data restore replays without recording a point.
+    void replayClickWithoutRecording();
+    // What a mouse motion over the picture does; also run without an event to refresh the read-outs.
+    // state is the event's modifier state, handed to the clicks of the stepping.
+    void trackPointer(FXuint state = 0);
+    void stepAt(int x, int y, FXuint state);
+    // Writes a data point at window point (x, y) into the first free row; -1 (after the "Axis error"
+    // box) when its values cannot be computed, so no row holds pixels without values.
+    int writeDataPoint(int x, double y);
+    // False, after the "Axis error" box, when the axis tables cannot give a point its values.
+    bool checkPointValues();
+    // Writes a reference point of type 0, 1, 2 or 3 at window point (x, y) and draws its marker.
+    void recordReferencePoint(int type, int x, int y);
+    void showPointType(int value);
+    bool pointTypeShown(int type) const;
+    void resetPointType();
+    void leaveLineMode();
+    void enableDrawLineWhenReady();
+    void placeLinePoint(int ix, int iy);
+    void startRubberBand();
+    void endRubberBand();
+    void showRubberBand(int ix, int iy);
+    void undoLastPoint();
+    void endStepMode();
+    void finishClick();
+    void showDataPointControls(int row);
+    long onImageClick(FXObject*, FXSelector, void*);
+    long onImageMotion(FXObject*, FXSelector, void*);
+    long onImageKeyPress(FXObject*, FXSelector, void*);
+    long onImageKeyRelease(FXObject*, FXSelector, void*);
+    long onImageMenu(FXObject*, FXSelector, void*);
+    long onScanDirectionClick(FXObject*, FXSelector, void*);
+    long onUndoLastPoint(FXObject*, FXSelector, void*);
+    long onResetAll(FXObject*, FXSelector, void*);
+    long onPointTypeRadio(FXObject*, FXSelector, void*);
+    long onDrawLine(FXObject*, FXSelector, void*);
+    long onConstrain(FXObject*, FXSelector, void*);
+    long onCurvePointsMenu(FXObject*, FXSelector, void*);
+    long onXyValuesMenu(FXObject*, FXSelector, void*);
+    FXGroupBox* pointTypeGroup = nullptr;   // "Point type": the radios, then the curve-following controls
+    FXRadioButton* pointTypeRadios[5] = {}; // origin, Max X, Min Y (hidden), Max Y, Data
+    FXButton* resetAllButton = nullptr;
+    FXButton* drawLineButton = nullptr;
+    FXCheckButton* constrainCursor_Chk = nullptr; // "Constrain"
+    FXCheckButton* extendCursorAll_Chk = nullptr; // "Extend"
+    int nextPointType = 0; // decides the type of the next click, 0..10
+    int pointType = 0;     // type of the click being handled, 0..4
+    bool lineMode = false; // "Draw line" waits for its two points
+    bool lineShown = false;
+    // The picture under the rubber band: the view's client pixels at the first line point with the
+    // point markers on them. lineImage shows them and holds the band on its screen side.
+    std::vector<FXColor> lineBasePixels;
+    std::unique_ptr<FXImage> lineImage;
+    std::vector<PixelPaint> rubberBandPaints; // the band's pixels now on lineImage
+    bool stepMode = false;                    // Shift held: points follow the mouse
+    int stepSpacing = 10;
+    int stepRow = -1; // -1 until the first stepped point of the current Shift press
+    bool constrainActive = false;
+    FXlong extendedCursorTime = 0; // when the extended cursor was last drawn (ns)
+
     // ---- Curve tracing (src/tracing/CurveColor.cpp, TracingPanel.cpp, AutoFindCurve.cpp) ----
     void buildTracingControls(FXComposite* parent);
     void buildCurveFollowingControls(FXComposite* parent);
@@ -358,71 +423,6 @@ public:
     int searchLength = 30; // S, as last read from lineThickness_TF
     int pickLocation = 0;  // 0 middle, 1 triangle, 2 inverted triangle
     TracePair lastTracePair; // the last two rows the last "Auto-find curve" wrote
-
-    // ---- Canvas interaction (src/image/CanvasInteraction.cpp, CanvasCommands.cpp) ----
-    void buildPointTypeControls(FXComposite* parent);
-    // The click on the picture at the pointer; state is the event's modifier state (Control places the
-    // point at the pointer even with the point search on).
-    void clickOnPicture(FXuint state);
-    // The end of a click that the data restore replays without recording a point.
-    void replayClickWithoutRecording();
-    // What a mouse motion over the picture does; also run without an event to refresh the read-outs.
-    // state is the event's modifier state, handed to the clicks of the stepping.
-    void trackPointer(FXuint state = 0);
-    void stepAt(int x, int y, FXuint state);
-    // Writes a data point at window point (x, y) into the first free row; -1 (after the "Axis error"
-    // box) when its values cannot be computed, so no row holds pixels without values.
-    int writeDataPoint(int x, double y);
-    // False, after the "Axis error" box, when the axis tables cannot give a point its values.
-    bool checkPointValues();
-    // Writes a reference point of type 0, 1, 2 or 3 at window point (x, y) and draws its marker.
-    void recordReferencePoint(int type, int x, int y);
-    void showPointType(int value);
-    bool pointTypeShown(int type) const;
-    void resetPointType();
-    void leaveLineMode();
-    void enableDrawLineWhenReady();
-    void placeLinePoint(int ix, int iy);
-    void startRubberBand();
-    void endRubberBand();
-    void showRubberBand(int ix, int iy);
-    void undoLastPoint();
-    void endStepMode();
-    void finishClick();
-    void showDataPointControls(int row);
-    long onImageClick(FXObject*, FXSelector, void*);
-    long onImageMotion(FXObject*, FXSelector, void*);
-    long onImageKeyPress(FXObject*, FXSelector, void*);
-    long onImageKeyRelease(FXObject*, FXSelector, void*);
-    long onImageMenu(FXObject*, FXSelector, void*);
-    long onScanDirectionClick(FXObject*, FXSelector, void*);
-    long onUndoLastPoint(FXObject*, FXSelector, void*);
-    long onResetAll(FXObject*, FXSelector, void*);
-    long onPointTypeRadio(FXObject*, FXSelector, void*);
-    long onDrawLine(FXObject*, FXSelector, void*);
-    long onConstrain(FXObject*, FXSelector, void*);
-    long onCurvePointsMenu(FXObject*, FXSelector, void*);
-    long onXyValuesMenu(FXObject*, FXSelector, void*);
-    FXGroupBox* pointTypeGroup = nullptr;   // "Point type": the radios, then the curve-following controls
-    FXRadioButton* pointTypeRadios[5] = {}; // origin, Max X, Min Y (hidden), Max Y, Data
-    FXButton* resetAllButton = nullptr;
-    FXButton* drawLineButton = nullptr;
-    FXCheckButton* constrainCursor_Chk = nullptr; // "Constrain"
-    FXCheckButton* extendCursorAll_Chk = nullptr; // "Extend"
-    int nextPointType = 0; // decides the type of the next click, 0..10
-    int pointType = 0;     // type of the click being handled, 0..4
-    bool lineMode = false; // "Draw line" waits for its two points
-    bool lineShown = false;
-    // The picture under the rubber band: the view's client pixels at the first line point with the
-    // point markers on them. lineImage shows them and holds the band on its screen side.
-    std::vector<FXColor> lineBasePixels;
-    std::unique_ptr<FXImage> lineImage;
-    std::vector<PixelPaint> rubberBandPaints; // the band's pixels now on lineImage
-    bool stepMode = false;                    // Shift held: points follow the mouse
-    int stepSpacing = 10;
-    int stepRow = -1; // -1 until the first stepped point of the current Shift press
-    bool constrainActive = false;
-    FXlong extendedCursorTime = 0; // when the extended cursor was last drawn (ns)
 
     // ---- Point tables (src/tables/PointTables.cpp, PointTableCommands.cpp) ----
     void buildCurvePointsTables(FXComposite* parent);
@@ -611,26 +611,39 @@ public:
     // ---- Fit plot (src/plot/DataPlot.cpp, src/plot/FitPlotShell.cpp) ----
     // The main canvas with the zoom views beside it, and the hidden half-size canvas.
     void buildFitPlots(FXComposite* page);
-    // Sets up and draws the nine plots from the last fit, or all of them empty; nothing while constructing.
+    // Sets up and draws the nine plots from the last fit, or all of them empty (drawn once the window is idle,
+    // so that a fit that follows at once is all that shows); nothing while constructing.
     void drawFitPlot(bool empty);
+    // Gives the nine plots their data from the last fit (or their background only) without drawing them.
+    void setUpFitPlots(bool empty);
+    // Draws the nine plots as they are set up (the hidden half-size one once its picture is asked for).
+    void paintFitPlots();
+    // xResolution of the main plot as it will show these ranges, for the texts written before it is drawn.
+    void setFitPlotResolution(double xLow, double xHigh, double yLow, double yHigh);
+    // The fit's series as the plots take them: the same object while the series stay the same.
+    std::shared_ptr<const std::vector<PlotSeriesData>> fitPlotSeries();
     // Gives the main plot a 15-pixel marker at each movable upper limit and redraws it.
     void showFitPlotMarkers();
+    void placeFitPlotMarkers();
     // Shows zoom views 0..equationCount, hides the others and lays the fit canvases out again.
     void showZoomViews();
     // The main plot's font size in points and half of it for the half-size plot; redraws.
     void setFitPlotFontSize(int points);
-    // Whether movable limit i may sit at pixel p of the main plot (15 pixels from its neighbours and edges).
-    bool limitPositionAllowed(int i, int pixel) const;
+    std::vector<double> limitsInUse() const; // upperLimits of the equations in use
     long onFitPlotPaint(FXObject*, FXSelector, void*);
     long onFitPlotResize(FXObject*, FXSelector, void*);
     long onFitPlotPress(FXObject*, FXSelector, void*);
     long onFitPlotDrag(FXObject*, FXSelector, void*);
     long onFitPlotRelease(FXObject*, FXSelector, void*);
+    long onFitPlotChore(FXObject*, FXSelector, void*);
     FXCanvas* fitCanvas = nullptr;      // the main plot
     FXCanvas* halfSizeCanvas = nullptr; // hidden, half the main canvas's size: the half-size picture
     FXScrollWindow* zoomScrollWindow = nullptr;
     FXCanvas* zoomCanvases[7] = {};
     std::unique_ptr<DataPlot> fitPlot, halfSizePlot, zoomPlots[7];
-    bool replotFitPlot = true; // the next paint of a fit canvas redraws all plots
+    std::shared_ptr<const std::vector<PlotSeriesData>> plotSeries; // the last fit's series as drawn
+    bool replotFitPlot = true;     // the next paint of a fit canvas redraws all plots
+    bool fitPlotShownEmpty = true; // the plots show their background only
+    int draggedLimit = -1;         // movable limit being dragged on the main plot, -1 when none
     double xResolution = 0; // x distance covered by one pixel of the main fit plot; 0 until it is drawn
 };

@@ -11,11 +11,11 @@
 using namespace CommandId;
 
 void Ordinax::buildImagePage(FXComposite* page) {
-    imageSideColumn = new FXVerticalFrame(page, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
-    imageControlColumn = new FXVerticalFrame(imageSideColumn, LAYOUT_FILL_X, 0, 0, 0, 0, 2, 2, 2, 2);
+    imageSideColumn = new FXHorizontalFrame(page, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
+    curvePointsPanel = new FXVerticalFrame(imageSideColumn, LAYOUT_FILL_Y, 0, 0, 0, 0, 2, 2, 2, 2);
+    imageControlColumn = new FXVerticalFrame(imageSideColumn, LAYOUT_FILL_Y, 0, 0, 0, 0, 2, 2, 2, 2);
     buildAxisDefinitions(imageControlColumn);
     buildPointTypeControls(imageControlColumn);
-    curvePointsPanel = new FXVerticalFrame(imageSideColumn, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 2, 2, 2, 2);
     buildCurvePointsTables(curvePointsPanel);
     buildRecalDataButton(curvePointsPanel);
     imageArea = new FXHorizontalFrame(page, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
@@ -194,7 +194,7 @@ void Ordinax::fitWindowToImage() {
     const int margins = mainTabs->getPadTop() + mainTabs->getPadBottom();
     const int top = imagePage->getY() + toolBar->getHeight();
     int width = imageView->getWidth() + 24 +
-                std::max(curvePointsPanel->getDefaultWidth(), imageControlColumn->getDefaultWidth()) +
+                curvePointsPanel->getDefaultWidth() + imageControlColumn->getDefaultWidth() +
                 (viewsRight ? magnifyFrame : 0);
     int height = std::max(top + margins + imageView->getHeight() + (viewsRight ? 0 : magnifyFrame),
                           top + margins + imageSideColumn->getDefaultHeight());
