@@ -69,6 +69,7 @@ Ordinax::Ordinax(FXApp* app)
     imageFileName = "untitled";
     applyStartupSettings();
     loadConversionFactors();
+    setUpFitPlots(true);
     constructing = false;
 
     // Both fire on the first passes of the event loop, after the window is shown.
@@ -79,6 +80,7 @@ Ordinax::Ordinax(FXApp* app)
 Ordinax::~Ordinax() {
     getApp()->removeTimeout(this, CommandId::ID_RESTORE_GEOMETRY);
     getApp()->removeTimeout(this, CommandId::ID_MEASURE_LAYOUT);
+    getApp()->removeChore(this, CommandId::ID_FIT_PLOT);
     delete workImage;
     delete toolBar;
     delete toolBarShell;

@@ -10,6 +10,7 @@
 #include "fit/FitDriver.h"
 #include "fit/FitTransforms.h"
 #include "fit/FitZones.h"
+#include "fit/WheelStep.h"
 #include "tables/NumberText.h"
 #include "ui/Dialogs.h"
 
@@ -54,6 +55,7 @@ int Ordinax::countFitPoints() const {
 FitInput Ordinax::readFitInput(int rows) {
     FitInput in;
     in.fitType = fitType;
+    in.plotCanvasWidth = fitCanvas ? fitCanvas->getWidth() : 0;
     const Table_qvx1* table = currentPointTable();
     for (int r = 0; r < rows && r < table->getNumRows(); r++) {
         in.cellX.push_back(cellNumber(table, r, 0));
@@ -106,6 +108,7 @@ void Ordinax::clearFitOutputs() {
     seriesColour.clear();
     fitResult = FitOutput();
     clearEquationOutputs();
+    drawFitPlot(true);
 }
 
 FXString Ordinax::illegalValuesText(const FitInput& in, const FitPoints& points) const {
@@ -143,6 +146,7 @@ bool Ordinax::refit() {
     xMax = points.xMax;
     yMin = points.yMin;
     yMax = points.yMax;
+    setFitPlotResolution(xMin, xMax, yMin, yMax);
     showLimits(false);
     in.shownLimits = shownUpperLimits();
     equation_Y_intercept_TF->setBackColor(fitFieldNormalColor);
@@ -160,6 +164,7 @@ bool Ordinax::refit() {
         Dialogs::error(this, "Illegal Y-intercept value", "Check your value for the Y-intercept.");
         return false;
     }
+    setFitPlotResolution(out.xMin, out.xMax, out.yMin, out.yMax);
     writeFitResults(out);
     showSlopeLabels(out.positiveSlope, out.negativeSlope);
     seriesCount = 2;
@@ -175,8 +180,12 @@ bool Ordinax::refit() {
         fillEquationText(k);
     }
     buildAdjustedCoefficients(fitResult.referenceZone);
+    drawFitPlot(false);
     buildCopyBlocks();
     copyEquationsButton->enable();
+    // The wheel moves a limit by at least as many pixels as change the shown value on either side.
+    wheelStepPixels = wheelStep([this](int pixel) { return std::string(formatFitValue(fitPlot->pixelToX(pixel)).text()); },
+                                fitCanvas->getWidth());
     showLimits(false);
     return true;
 }

@@ -33,14 +33,6 @@ std::optional<PointerPosition> constraintOrigin(const Table_qvx1 *xTable, const 
     return PointerPosition{cellInt(xTable, AxisMinRow, XPixelsColumn),
                            cellInt(yTable, AxisMinRow, YPixelsColumn)};
 }
-
-// The settings of the point search at a click. The curve colour, tolerance, search length and pick
-// location are the start-up ones until the search controls feed them.
-SearchSettings clickSearchSettings(int searchDirection) {
-    SearchSettings settings;
-    settings.direction = searchDirection;
-    return settings;
-}
 } // namespace
 
 long Ordinax::onImageClick(FXObject *, FXSelector, void *ptr) {
@@ -54,6 +46,7 @@ long Ordinax::onImageClick(FXObject *, FXSelector, void *ptr) {
 void Ordinax::clickOnPicture(FXuint state) {
     if (!imageReady || !workImage)
         return;
+    readSearchLength();
     FXint x, y;
     FXuint buttons;
     getCursorPosition(x, y, buttons);
@@ -71,7 +64,12 @@ void Ordinax::clickOnPicture(FXuint state) {
         placeLinePoint(static_cast<int>(ix), static_cast<int>(iy));
         return;
     }
-    // Here the colour pick mode of the search colour takes the pixel under the pointer instead.
+    const uint32_t pixel = cleanPixels[static_cast<size_t>(iy) * imageWidth + static_cast<size_t>(ix)];
+    if (colorPickMode) {
+        completeColorPick(pixel);
+        return;
+    }
+    readColorTolerance();
 
     const PointTypeStep step = pointTypeForClick(nextPointType);
     pointType = step.pointType;
@@ -98,15 +96,17 @@ void Ordinax::clickOnPicture(FXuint state) {
     double py = y;
     if (pointType == pointData && !(state & CONTROLMASK) && autoFindPoint_Chk &&
         autoFindPoint_Chk->getCheck()) {
-        const PixelView view{cleanPixels.data(), imageWidth, imageHeight, viewOffsetX, viewOffsetY};
-        // The "Selection" swatch turns green for a find and yellow for none.
-        std::optional<SearchHit> hit = searchAtClick(view, clickSearchSettings(searchDirection), x, y);
+        std::optional<SearchHit> hit = searchAtClick(pixelView(), searchSettings(), x, y);
+        showSearchResult(hit.has_value());
         if (!hit)
             return;
         px = hit->x;
         py = hit->yExact;
+    } else if (pointType == pointData) {
+        showSearchResult(colorMatches(pixel));
     }
 
+    bool traceAfterClick = false;
     if (pointType == pointData) {
         const int row = writeDataPoint(px, py);
         if (row < 0)
@@ -115,12 +115,17 @@ void Ordinax::clickOnPicture(FXuint state) {
             drawLine(workImage);
         // With "Pro mode" the click that wrote row 1 outside the stepping ends with "Auto-find curve" and
         // "Copy table".
+        traceAfterClick = row == 1 && !stepMode && proMode_Chk->getCheck();
         showDataPointControls(row);
     } else {
         recordReferencePoint(pointType, x, y);
         // The axis finder runs here for an origin click when the axis "Auto-find" box is checked.
     }
     finishClick();
+    if (traceAfterClick) {
+        autoFindCurve();
+        copyColumns(ID_COPY_TABLE, copyTableButtons[0]);
+    }
 }
 
 // Both transform failures depend on the axis tables only, not on the point.
@@ -333,7 +338,10 @@ void Ordinax::trackPointer(FXuint state) {
             }
         }
         const uint32_t pixel = cleanPixels[static_cast<size_t>(iy) * imageWidth + static_cast<size_t>(ix)];
-        // The colour pick mode takes this pixel, otherwise the "Selection" swatch shows it.
+        if (colorPickMode)
+            showCurveColor(pixel);
+        else
+            showSelectionColor(pixel);
         if (cursorColorIndex == cursorAdaptive) {
             const int white = adaptiveCursorIsWhite(pixel) ? 1 : 0;
             if (white != adaptiveCursorWhite) {
@@ -386,7 +394,7 @@ void Ordinax::stepAt(int x, int y, FXuint state) {
 void Ordinax::endStepMode() {
     stepMode = false;
     stepRow = -1;
-    // The "Point search" panel takes back its colours here.
+    paintPointSearchPanel(false);
 }
 
 long Ordinax::onImageKeyPress(FXObject *, FXSelector, void *ptr) {
@@ -398,7 +406,9 @@ long Ordinax::onImageKeyPress(FXObject *, FXSelector, void *ptr) {
     case KEY_Shift_R:
         if (!workImage || !(pointType == pointData || pointTypeShown(pointData)))
             return 0;
-        // Stepping unchecks "Pro mode" and paints the "Point search" panel light blue.
+        proMode_Chk->setCheck(FALSE);
+        syncPointSearchControls();
+        paintPointSearchPanel(true);
         stepMode = true;
         stepSpacing = event->state & CONTROLMASK ? 5 : 10;
         clearClipboard();
@@ -452,7 +462,6 @@ long Ordinax::onImageKeyPress(FXObject *, FXSelector, void *ptr) {
 
 long Ordinax::onImageKeyRelease(FXObject *, FXSelector, void *) {
     endStepMode();
-    // The "Location" radios of the point search are refreshed here.
     if (!constrainCursor_Chk->getCheck())
         constrainActive = false;
     return 1;
@@ -470,7 +479,6 @@ long Ordinax::onScanDirectionClick(FXObject *sender, FXSelector, void *ptr) {
     if (!direction)
         return 1;
     searchDirection = *direction;
-    // The four direction radios of the point search follow here.
-    drawScanDirectionImage();
+    showSearchDirection();
     return 1;
 }
