@@ -618,6 +618,8 @@ public:
     void setUpFitPlots(bool empty);
     // Draws the nine plots as they are set up (the hidden half-size one once its picture is asked for).
     void paintFitPlots();
+    // The hidden canvas at half the main canvas's size, and its plot to be painted there.
+    void drawHalfSizePlot();
     // xResolution of the main plot as it will show these ranges, for the texts written before it is drawn.
     void setFitPlotResolution(double xLow, double xHigh, double yLow, double yHigh);
     // The fit's series as the plots take them: the same object while the series stay the same.
