@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <fxkeys.h>
+
 #include "CalibratedPicture.h"
 #include "tracing/CurveFollowing.h"
 
@@ -60,6 +62,34 @@ void releaseOnCurveSwatch(Ordinax *win) {
     FXEvent event{};
     event.type = SEL_LEFTBUTTONRELEASE;
     win->handle(win->curveColorSwatch, FXSEL(SEL_LEFTBUTTONRELEASE, ID_CURVE_COLOR), &event);
+}
+
+// A press of the left button at image pixel (ix, iy), as the picture view hands it on.
+void clickAt(Ordinax *win, int ix, int iy, FXuint state = 0) {
+    win->setCursorPosition(windowX(win, ix), windowY(win, iy));
+    FXEvent event{};
+    event.type = SEL_LEFTBUTTONPRESS;
+    event.state = state;
+    event.code = LEFTBUTTON;
+    win->handle(win->imageView, FXSEL(SEL_LEFTBUTTONPRESS, ID_IMAGE_VIEW), &event);
+}
+
+void moveTo(Ordinax *win, int ix, int iy) {
+    win->setCursorPosition(windowX(win, ix), windowY(win, iy));
+    FXEvent event{};
+    event.type = SEL_MOTION;
+    win->handle(win->imageView, FXSEL(SEL_MOTION, ID_IMAGE_VIEW), &event);
+}
+
+void key(Ordinax *win, FXuint type, FXint code) {
+    FXEvent event{};
+    event.type = type;
+    event.code = code;
+    win->handle(win->imageView, FXSEL(type, ID_IMAGE_VIEW), &event);
+}
+
+uint32_t selectionColor(Ordinax *win) {
+    return fromToolkitColor(win->selectionColorSwatch->getBackColor());
 }
 
 // The distance in pixels of a table row's point from the drawn curve.
@@ -311,4 +341,82 @@ TEST_F(GuiTest, PickingTheCurveColour) {
     EXPECT_TRUE(win->colorMatches(0xFFF03C00));
     EXPECT_FALSE(win->colorMatches(0xFFFA1E1E));
     EXPECT_NE(win->imageView->getDefaultCursor(), win->colourPickCursor.get());
+}
+
+TEST_F(GuiTest, ClickSnapsToTheCurveAlongTheScanDirection) {
+    Ordinax *win = window();
+    showCalibratedCurve(win);
+    const int curve = static_cast<int>(std::lround(curveY(80.5)));
+    clickAt(win, 80, curve + 12); // below the curve, searching upwards
+    ASSERT_EQ(win->lastPointRow(), 0);
+    EXPECT_LE(distanceFromCurve(win, 0), 1.0);
+    EXPECT_EQ(win->curvePointsTable->getCellInt(0, 3), windowX(win, 80));
+    EXPECT_EQ(selectionColor(win), 0xFF00FF00u);
+
+    clickAt(win, 120, 20); // nothing within the search length
+    EXPECT_EQ(win->lastPointRow(), 0) << "a click the search cannot place adds nothing";
+    EXPECT_EQ(selectionColor(win), 0xFFFFFF00u);
+
+    win->lineThickness_TF->setText("7"); // out of range: the click reads 30
+    press(win, win->searchDirectionRadios[1], ID_SEARCH_DIRECTION);
+    clickAt(win, 140, static_cast<int>(std::lround(curveY(140.5))) - 25);
+    EXPECT_EQ(win->lastPointRow(), 1) << "found downwards within 30 pixels";
+    EXPECT_EQ(std::string(win->lineThickness_TF->getText().text()), "30");
+
+    clickAt(win, 160, 20, CONTROLMASK);
+    ASSERT_EQ(win->lastPointRow(), 2) << "Control places the point at the pointer";
+    EXPECT_EQ(win->curvePointsTable->getCellInt(2, 4), windowY(win, 20));
+    EXPECT_EQ(selectionColor(win), 0xFFFFFF00u) << "white is not the curve colour";
+
+    moveTo(win, 10, 10);
+    EXPECT_EQ(selectionColor(win), white) << "the motion shows the pixel under the pointer";
+}
+
+TEST_F(GuiTest, ColourPickTakesTheClickedPixelAndAddsNoPoint) {
+    Ordinax *win = window();
+    std::vector<uint32_t> pixels = curvePicture(200, 200);
+    for (int x = 0; x < 40; x++)
+        pixels[static_cast<size_t>(170) * 200 + x] = 0xFF2040C0;
+    win->showNewImage(std::move(pixels), 200, 200);
+    win->resetForNewImage();
+    win->setImageControlsEnabled(true);
+    calibrate(win);
+    win->nextPointType = 5;
+    win->showPointType(5);
+
+    releaseOnCurveSwatch(win);
+    moveTo(win, 20, 170);
+    EXPECT_EQ(win->curveColor(), 0xFF2040C0u) << "the swatch follows the pointer while picking";
+    EXPECT_EQ(win->searchBlue, 0) << "the search colour waits for the click";
+    clickAt(win, 20, 170);
+    EXPECT_FALSE(win->colorPickMode);
+    EXPECT_EQ(win->searchBlue, 0xC0);
+    EXPECT_EQ(win->lastPointRow(), -1);
+
+    clickAt(win, 10, 180); // the search finds the new colour upwards
+    ASSERT_EQ(win->lastPointRow(), 0);
+    EXPECT_EQ(win->curvePointsTable->getCellInt(0, 4), windowY(win, 170));
+}
+
+TEST_F(GuiTest, ProModeTracesAfterTheSecondPointAndShiftEndsIt) {
+    Ordinax *win = window();
+    showCalibratedCurve(win);
+    win->proMode_Chk->setCheck(TRUE);
+    press(win, win->proMode_Chk, ID_PRO_MODE);
+    win->numAutoFindPoints_LB->setCurrentItem(0);
+    clickAt(win, 30, static_cast<int>(std::lround(curveY(30.5))) + 5);
+    EXPECT_EQ(win->lastPointRow(), 0);
+    clickAt(win, 170, static_cast<int>(std::lround(curveY(170.5))) + 5);
+    EXPECT_GE(win->lastPointRow(), 9) << "the second point ran Auto-find curve";
+    EXPECT_FALSE(win->lastTracePair.second.empty());
+
+    key(win, SEL_KEYPRESS, KEY_Shift_L);
+    EXPECT_TRUE(win->stepMode);
+    EXPECT_FALSE(win->proMode_Chk->getCheck());
+    EXPECT_TRUE(win->autoFindPoint_Chk->isEnabled());
+    EXPECT_EQ(win->pointSearchGroup->getBackColor(), FXRGB(200, 200, 255));
+    EXPECT_EQ(win->searchDirectionRadios[0]->getBackColor(), FXRGB(200, 200, 255));
+    key(win, SEL_KEYRELEASE, KEY_Shift_L);
+    EXPECT_EQ(win->pointSearchGroup->getBackColor(), win->buttonNormalColor);
+    EXPECT_EQ(win->searchLengthButtons[2]->getBackColor(), presetGreen) << "the preset keeps its colour";
 }
