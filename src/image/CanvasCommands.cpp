@@ -216,8 +216,7 @@ long Ordinax::onImageMenu(FXObject *, FXSelector, void *ptr) {
     // The menu's own copy of the tool button's icon lives as long as the menu.
     FXGIFIcon undoCopy(getApp(), icon_undo);
     FXMenuPane menu(this);
-    // "Auto-find curve" follows the enabled state of its button, which comes with the curve following.
-    menuEntry(&menu, "Auto-find curve", nullptr, this, ID_AUTO_FIND_CURVE, false);
+    menuEntry(&menu, "Auto-find curve", nullptr, this, ID_AUTO_FIND_CURVE, autoFindCurveButton->isEnabled());
     new FXMenuSeparator(&menu);
     const bool copying = copyTableButtons[0]->isEnabled();
     menuEntry(&menu, autoOrderIncreasingWhenCopying_Chk->getCheck() ? "Copy table (AO)" : "Copy table",

@@ -67,6 +67,7 @@ void Ordinax::autoFindCurve() {
         orderPointsButton->enable();
         resetPointsHeader();
         setImageControlsEnabled(true);
+        enableDrawLineWhenReady();
         copyColumns(ID_COPY_TABLE, copyTableButtons[0]);
         getApp()->endWaitCursor();
         return;

@@ -420,3 +420,18 @@ TEST_F(GuiTest, ProModeTracesAfterTheSecondPointAndShiftEndsIt) {
     EXPECT_EQ(win->pointSearchGroup->getBackColor(), win->buttonNormalColor);
     EXPECT_EQ(win->searchLengthButtons[2]->getBackColor(), presetGreen) << "the preset keeps its colour";
 }
+
+TEST_F(GuiTest, PictureMenuRunsAutoFindCurve) {
+    Ordinax *win = window();
+    showCalibratedCurve(win);
+    addPoint(win, 30, static_cast<int>(std::lround(curveY(30))));
+    addPoint(win, 170, static_cast<int>(std::lround(curveY(170))));
+    modals->expect("Auto-find curve");
+    FXEvent event{};
+    event.type = SEL_RIGHTBUTTONRELEASE;
+    event.root_x = win->getX() + 400;
+    event.root_y = win->getY() + 300;
+    win->handle(win->imageView, FXSEL(SEL_RIGHTBUTTONRELEASE, ID_IMAGE_VIEW), &event);
+    ASSERT_EQ(modals->seen.size(), 1u);
+    EXPECT_GT(win->lastPointRow(), 10) << "the enabled entry traced the curve";
+}
