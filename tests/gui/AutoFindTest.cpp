@@ -435,3 +435,35 @@ TEST_F(GuiTest, PictureMenuRunsAutoFindCurve) {
     ASSERT_EQ(modals->seen.size(), 1u);
     EXPECT_GT(win->lastPointRow(), 10) << "the enabled entry traced the curve";
 }
+
+TEST_F(GuiTest, DegeneratePicturesTraceNothing) {
+    Ordinax *win = window();
+    struct Case {
+        int width, height;
+        uint32_t color;
+    };
+    for (const Case &c : {Case{1, 200, black}, Case{200, 1, black}, Case{200, 200, black}}) {
+        win->showNewImage(std::vector<uint32_t>(static_cast<size_t>(c.width) * c.height, c.color), c.width,
+                          c.height);
+        win->resetForNewImage();
+        win->setImageControlsEnabled(true);
+        calibrate(win);
+        win->nextPointType = 5;
+        win->showPointType(5);
+        addPoint(win, 0, 0);
+        addPoint(win, 150, 100);
+        const std::vector<std::string> second = rowTexts(win->curvePointsTable, 1);
+        command(ID_AUTO_FIND_CURVE);
+        EXPECT_EQ(rowTexts(win->curvePointsTable, 1), second) << c.width << " x " << c.height;
+        EXPECT_EQ(win->lastPointRow(), 1);
+
+        // Every pixel of the last picture matches: each column's run is too long to be the curve.
+        win->proMode_Chk->setCheck(TRUE);
+        win->fullAuto_Chk->setCheck(TRUE);
+        command(ID_AUTO_FIND_CURVE);
+        EXPECT_EQ(win->lastPointRow(), -1) << c.width << " x " << c.height;
+        win->proMode_Chk->setCheck(FALSE);
+        win->fullAuto_Chk->setCheck(FALSE);
+    }
+    EXPECT_TRUE(modals->seen.empty());
+}
