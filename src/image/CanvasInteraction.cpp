@@ -52,9 +52,13 @@ void Ordinax::clickOnPicture(FXuint state) {
     getCursorPosition(x, y, buttons);
     const long long ix = static_cast<long long>(x) - viewOffsetX,
                     iy = static_cast<long long>(y) - viewOffsetY;
-    // Return and the stepping run this with the pointer anywhere; only a point on the picture counts.
-    if (ix < 0 || iy < 0 || ix >= imageWidth || iy >= imageHeight)
+    // Return and the stepping run this with the pointer anywhere; only a point on the picture counts, and
+    // a colour pick off the picture ends without a colour.
+    if (ix < 0 || iy < 0 || ix >= imageWidth || iy >= imageHeight) {
+        if (colorPickMode && !lineMode)
+            completeColorPick(std::nullopt);
         return;
+    }
     if (highlightShown) {
         curvePointsTable->killSelection();
         redrawOverlays();
@@ -342,7 +346,8 @@ void Ordinax::trackPointer(FXuint state) {
             showCurveColor(pixel);
         else
             showSelectionColor(pixel);
-        if (cursorColorIndex == cursorAdaptive) {
+        // While a colour is picked the colour-pick cursor stays.
+        if (cursorColorIndex == cursorAdaptive && !colorPickMode) {
             const int white = adaptiveCursorIsWhite(pixel) ? 1 : 0;
             if (white != adaptiveCursorWhite) {
                 adaptiveCursorWhite = white;

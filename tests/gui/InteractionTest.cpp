@@ -544,6 +544,17 @@ TEST_F(GuiTest, MotionFillsTheReadOutsAndTheAdaptiveCursor) {
     EXPECT_EQ(win->imageView->getDefaultCursor(), win->canvasCursors[cursorWhite].get());
     moveTo(win, 40, 30); // (200, 210, 130)
     EXPECT_EQ(win->imageView->getDefaultCursor(), win->canvasCursors[cursorBlack].get());
+
+    win->startColorPick();
+    moveTo(win, 1, 1);
+    EXPECT_EQ(win->imageView->getDefaultCursor(), win->colourPickCursor.get()) << "the pick keeps its cursor";
+    const uint32_t before = win->curveColor();
+    win->setCursorPosition(windowX(win, -40), windowY(win, 20));
+    key(win, KEY_Return);
+    EXPECT_FALSE(win->colorPickMode) << "a pick off the picture ends without a colour";
+    EXPECT_EQ(win->curveColor(), before);
+    moveTo(win, 1, 1);
+    EXPECT_EQ(win->imageView->getDefaultCursor(), win->canvasCursors[cursorWhite].get());
 }
 
 // The toolkit's image view keeps its motions to itself; the picture's view hands each one to the window.
