@@ -71,26 +71,6 @@ std::string text(FXLabel *label) {
     return label->getText().text();
 }
 
-// What another program reads from the X clipboard as UTF8_STRING.
-std::string clipboardSeenByOthers(const std::string &dir, const std::function<void(int)> &settle) {
-    const std::string out = dir + "/clip.txt";
-    pid_t reader = fork();
-    if (reader == 0) {
-        if (!freopen(out.c_str(), "w", stdout))
-            _exit(126);
-        execlp("xclip", "xclip", "-o", "-selection", "clipboard", "-t", "UTF8_STRING",
-               static_cast<char *>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    for (int i = 0; i < 250 && waitpid(reader, &status, WNOHANG) == 0; i++)
-        settle(20);
-    std::ifstream in(out, std::ios::binary);
-    std::stringstream got;
-    got << in.rdbuf();
-    return got.str();
-}
-
 std::string clipboardText(Ordinax *win) {
     FXString clip;
     if (!win->getDNDData(FROM_CLIPBOARD, FXWindow::utf8Type, clip))
@@ -251,7 +231,7 @@ TEST_F(GuiTest, FitCopyEquationsCopiesBothBlocksForTwoAdjustedEquations) {
                                  limits("adjusted\n") +
                                  "\neqns[0] = 2.000e+00*x + 1.000e+00\neqns[1] = 3.000e+00*x - 2.500e+00\n";
     EXPECT_EQ(clipboardText(win), expected);
-    EXPECT_EQ(clipboardSeenByOthers(workDir, [this](int ms) { settle(ms); }), expected);
+    EXPECT_EQ(clipboardReadByOtherProgram("UTF8_STRING"), expected);
 
     // Without the adjustment only the first block is copied.
     win->adjustEquationsWhenCopying_Chk->setCheck(FALSE);
@@ -290,7 +270,7 @@ TEST_F(GuiTest, FitEquationTextAndCoefficientTablesOfOneEquation) {
     ASSERT_EQ(modals->seen.size(), 1u);
     EXPECT_EQ(modals->seen[0].entries, (std::vector<std::string>{"Copy equation", "Cancel"}));
     EXPECT_EQ(clipboardText(win), "= exp(-2.500E-01*A1 + 1.500E+00)");
-    EXPECT_EQ(clipboardSeenByOthers(workDir, [this](int ms) { settle(ms); }),
+    EXPECT_EQ(clipboardReadByOtherProgram("UTF8_STRING"),
               "= exp(-2.500E-01*A1 + 1.500E+00)");
     // A click that moved opens nothing.
     click.moved = TRUE;

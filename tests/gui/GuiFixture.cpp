@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace {
 FXApp* theApp = nullptr;
@@ -43,6 +44,41 @@ std::string collectLabels(FXWindow* w) {
         if (!inner.empty()) text += (text.empty() ? "" : "\n") + inner;
     }
     return text;
+}
+void runEvents(int milliseconds) {
+    FXlong end = FXThread::time() + static_cast<FXlong>(milliseconds) * 1000000;
+    do {
+        theApp->runWhileEvents();
+        theApp->flush(true);
+    } while (FXThread::time() < end);
+}
+
+// xclip's output for one clipboard target. The clipboard's owner may be this process's window, so the event
+// loop keeps running while xclip waits for its answer; a reader that takes longer than the timeout is killed.
+std::string clipboardAsReadByXclip(const std::string& target, int timeoutMs) {
+    char name[] = "/tmp/ordinax-xclip-XXXXXX";
+    int fd = mkstemp(name);
+    if (fd < 0) return "";
+    pid_t reader = fork();
+    if (reader == 0) {
+        if (dup2(fd, 1) < 0 || !freopen("/dev/null", "w", stderr)) _exit(126);
+        execlp("xclip", "xclip", "-o", "-selection", "clipboard", "-t", target.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fd);
+    bool done = false;
+    for (int waited = 0; waited < timeoutMs && !(done = waitpid(reader, nullptr, WNOHANG) == reader); waited += 10)
+        runEvents(10);
+    if (!done) {
+        kill(reader, SIGKILL);
+        waitpid(reader, nullptr, 0);
+        ADD_FAILURE() << "xclip never read the clipboard as " << target;
+    }
+    std::ifstream in(name, std::ios::binary);
+    std::stringstream got;
+    got << in.rdbuf();
+    unlink(name);
+    return got.str();
 }
 } // namespace
 
@@ -137,9 +173,9 @@ ClipboardOffer::ClipboardOffer(const std::string& path, const std::string& targe
         _exit(127);
     }
     // Wait until xclip owns the clipboard: asking for its target list then names the target.
-    const std::string ask = "xclip -o -selection clipboard -t TARGETS 2>/dev/null | grep -qxF '" + target + "'";
     for (int i = 0; i < 100; i++) {
-        if (system(ask.c_str()) == 0) return;
+        std::string targets = clipboardAsReadByXclip("TARGETS", 5000);
+        if (("\n" + targets).find("\n" + target + "\n") != std::string::npos) return;
         usleep(50000);
     }
     ADD_FAILURE() << "xclip never offered " << target;
@@ -187,17 +223,15 @@ Ordinax* GuiTest::window() {
     return win;
 }
 
-void GuiTest::settle(int milliseconds) {
-    FXlong end = FXThread::time() + static_cast<FXlong>(milliseconds) * 1000000;
-    do {
-        app()->runWhileEvents();
-        app()->flush(true);
-    } while (FXThread::time() < end);
-}
+void GuiTest::settle(int milliseconds) { runEvents(milliseconds); }
 
 void GuiTest::writeFile(const std::string& name, const std::string& content) {
     std::ofstream out(workDir + "/" + name, std::ios::binary);
     out << content;
+}
+
+std::string GuiTest::clipboardReadByOtherProgram(const std::string& target) {
+    return clipboardAsReadByXclip(target, 20000);
 }
 
 long GuiTest::command(FXSelector id, void* ptr) {

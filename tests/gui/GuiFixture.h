@@ -60,6 +60,9 @@ protected:
     void settle(int milliseconds = 20);
     // Writes a file in the test's working directory.
     void writeFile(const std::string& name, const std::string& content);
+    // What another program (xclip) reads from the X clipboard as the given target, with the event loop running
+    // so that this window can answer.
+    std::string clipboardReadByOtherProgram(const std::string& target);
     // Sends a command message to the main window as a widget would.
     long command(FXSelector id, void* ptr = nullptr);
 

@@ -124,7 +124,7 @@ TEST_F(GuiTest, PastesAPngWhenTheClipboardOffersNoBitmap) {
     for (int i = 0; i < 6; i++) EXPECT_EQ(win->cleanPixels[i], argb(samplePixels[i])) << i;
 }
 
-TEST_F(GuiTest, DISABLED_DamagedClipboardBitmapKeepsTheCurrentPicture) {
+TEST_F(GuiTest, DamagedClipboardBitmapKeepsTheCurrentPicture) {
     Ordinax* win = window();
     saveGif(workDir + "/plot.gif");
     ASSERT_TRUE(win->loadImageFile((workDir + "/plot.gif").c_str()));
@@ -133,7 +133,9 @@ TEST_F(GuiTest, DISABLED_DamagedClipboardBitmapKeepsTheCurrentPicture) {
     writeFile("clip.bmp", bmp);
     {
         ClipboardOffer offer(workDir + "/clip.bmp", "image/bmp");
-        settle(200); // a new picture clears the clipboard, so the window owned it: let it see the offer take over
+        // A new picture clears the clipboard, so the window owned it: let it hear that the offer took over.
+        for (int wait = 0; wait < 500 && win->clipboardClearField->hasClipboard(); wait++) settle(20);
+        ASSERT_FALSE(win->clipboardClearField->hasClipboard());
         modals->expect("OK");
         command(ID_PASTE);
     }
