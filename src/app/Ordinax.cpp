@@ -125,6 +125,8 @@ void Ordinax::applyStartupSettings() {
     resize(900, 800);
     restoreGeometry.width = 900;
     restoreGeometry.height = 800;
+    numRowsInXYTable_LB->setCurrentItem(1);
+    resizeXyTables();
 }
 
 bool Ordinax::loadConversionFactors() {

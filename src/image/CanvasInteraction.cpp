@@ -181,10 +181,7 @@ void Ordinax::finishClick() {
     if (dataSource != 0) {
         fitType = 0;
         dataSource = 0;
-        for (int i = 0; i < 6; i++)
-            fitTypeRadios[i]->setCheck(i == fitType);
-        for (int i = 0; i < 3; i++)
-            dataSourceRadios[i]->setCheck(i == dataSource);
+        applyFitType();
     }
     enableDrawLineWhenReady();
 }
