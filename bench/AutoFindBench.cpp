@@ -1,5 +1,6 @@
 // The whole "Full auto" and "Auto-find curve" commands in the window on a 4000 x 3000 picture with one
 // curve: search, table writing, recalculation, markers and the copy. Needs an X display (xvfb-run).
+#include "BenchApp.h"
 #include "app/Ordinax.h"
 #include "tracing/TracingControls.h"
 
@@ -36,14 +37,9 @@ Ordinax *calibratedWindow() {
     if (tried)
         return window;
     tried = true;
-    static int argc = 1;
-    static char name[] = "ordinax_bench";
-    static char *argv[] = {name, nullptr};
-    FXApp *app = new FXApp("Ordinax", "Tavrin");
-    app->init(argc, argv, false);
-    if (!app->openDisplay())
+    FXApp *app = benchApp();
+    if (!app)
         return nullptr;
-    app->create();
     window = new Ordinax(app);
     window->create();
     window->showNewImage(curvePicture(), pictureWidth, pictureHeight);

@@ -1,28 +1,24 @@
 // A full refit in the main window with all nine fit plots drawn, 10 000 points in 6 equations on a 1200 x 700
 // main canvas, changed and unchanged; the drawing of the nine plots alone; one step of dragging a zone limit.
 // Needs an X display (xvfb-run); without one the benchmarks are skipped.
+#include "BenchApp.h"
 #include "app/Ordinax.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
 // One application and one window for every benchmark of this file, made on first use.
 Ordinax *benchWindow() {
     static Ordinax *win = nullptr;
-    if (win || !getenv("DISPLAY"))
+    FXApp *app = win ? nullptr : benchApp();
+    if (!app)
         return win;
-    static int argc = 1;
-    static char name[] = "ordinax_bench";
-    static char *argv[] = {name, nullptr};
-    FXApp *app = new FXApp("Ordinax", "Tavrin");
-    app->init(argc, argv);
     win = new Ordinax(app);
-    app->create();
+    win->create();
     win->resize(1500, 1150);
     win->mainTabs->setCurrent(3, TRUE);
     for (int i = 0; i < 20; i++)

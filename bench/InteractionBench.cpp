@@ -1,6 +1,7 @@
 // The work of one mouse motion over the picture, on a 4000 x 3000 and a 400 x 300 picture: the read-outs,
 // the magnified views and the adaptive cursor, as kernels and as the window's motion handler, and the
 // extended cursor's redraw. The window benchmarks need an X display (xvfb-run).
+#include "BenchApp.h"
 #include "app/Ordinax.h"
 #include "axis/AxisChecks.h"
 #include "axis/AxisTransform.h"
@@ -89,24 +90,13 @@ BENCHMARK(BM_MotionKernels)->Args({4000, 3000})->Args({400, 300})->Unit(benchmar
 
 namespace {
 
-// One application for the window benchmarks (the one of another benchmark file when it made one first),
-// and one window per picture size with the picture shown, the axes calibrated and 100 data points.
+// One window per picture size with the picture shown, the axes calibrated and 100 data points.
 Ordinax *motionWindow(int width, int height) {
     static std::map<int, Ordinax *> windows;
     if (windows.count(width))
         return windows[width];
-    FXApp *app = FXApp::instance();
-    if (!app) {
-        static int argc = 1;
-        static char name[] = "ordinax_bench";
-        static char *argv[] = {name, nullptr};
-        app = new FXApp("Ordinax", "Tavrin");
-        app->init(argc, argv, false);
-        if (!app->openDisplay())
-            return windows[width] = nullptr;
-        app->create();
-    }
-    if (!app->getDisplay())
+    FXApp *app = benchApp();
+    if (!app)
         return windows[width] = nullptr;
     Ordinax *win = new Ordinax(app);
     win->create();
