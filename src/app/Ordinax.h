@@ -489,6 +489,8 @@ public:
     bool refit();
     // Empties every fit output: equation rows and texts, slope labels, fit columns, results table, series.
     void clearFitOutputs();
+    void clearFitFields();
+    void clearFitColumns();
     int countFitPoints() const;
     Table_qvx1* currentPointTable() const;
     // The first `rows` rows of the current point table and the fitting widgets as the fit kernels take them.

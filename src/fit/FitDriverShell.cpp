@@ -20,11 +20,11 @@ const FXColor kYellow = FXRGB(255, 255, 0);
 const char* const kSourceNames[3] = {"the image data points table", "the xy values data points table",
                                      "the LMP data points table"};
 
-// Empties the given columns of every row that has text in them.
-void clearColumns(Table_qvx1* table, std::initializer_list<int> columns) {
-    for (int r = 0; r < table->getNumRows(); r++)
+// Empties the given columns of every row from firstRow on that has text in them.
+void clearColumns(Table_qvx1* table, std::initializer_list<int> columns, int firstRow = 0) {
+    for (int r = firstRow; r < table->getNumRows(); r++)
         for (int c : columns)
-            if (!table->getItemText(r, c).empty()) table->setCellText(r, c, "");
+            if (!table->cellString(r, c).empty()) table->setCellText(r, c, "");
 }
 
 // The cell's number, or NaN when the cell does not hold one, so that the fit stops at its row.
@@ -89,6 +89,18 @@ std::vector<double> Ordinax::shownUpperLimits() const {
 }
 
 void Ordinax::clearFitOutputs() {
+    clearFitFields();
+    clearFitColumns();
+}
+
+// The fit columns of both point tables and the fit results table belong to the fit just discarded.
+void Ordinax::clearFitColumns() {
+    clearColumns(fitResultsTable, {0, 1, 2, 3});
+    clearColumns(curvePointsTable, {2});
+    clearColumns(xyValuesTable, {2, 3});
+}
+
+void Ordinax::clearFitFields() {
     overallMaxDiff = 0;
     for (int i = 0; i < 6; i++) {
         for (FXTextField* field : {upperLimitFields[i], rSquaredFields[i], maxDiffFields[i], mismatchFields[i],
@@ -97,10 +109,6 @@ void Ordinax::clearFitOutputs() {
     }
     positiveSlopeLabel->setText("Positive slope: ");
     negativeSlopeLabel->setText("Negative slope: ");
-    clearColumns(fitResultsTable, {0, 1, 2, 3});
-    // The fit columns of both point tables belong to the fit just discarded.
-    clearColumns(curvePointsTable, {2});
-    clearColumns(xyValuesTable, {2, 3});
     seriesCount = 0;
     seriesLength.clear();
     seriesX.clear();
@@ -125,12 +133,15 @@ FXString Ordinax::illegalValuesText(const FitInput& in, const FitPoints& points)
     return illegalValuesMessage(points.illegalVariable).c_str();
 }
 
+// The table columns of the last fit stay until this fit writes over them (most cells then keep their text and
+// need no repaint), or until it fails.
 bool Ordinax::refit() {
-    clearFitOutputs();
+    clearFitFields();
     excel_cell_TF->setText(normalizeExcelCell(excel_cell_TF->getText().text()).c_str());
     if (variableExpression().empty()) excel_cell_TF->setBackColor(kRed);
     pointCount = countFitPoints();
     if (pointCount == 0) {
+        clearFitColumns();
         Dialogs::error(this, "Missing data",
                        FXStringFormat("You have your data source as %s but there is no data in this table.",
                                       kSourceNames[std::clamp(dataSource, 0, 2)]));
@@ -139,6 +150,7 @@ bool Ordinax::refit() {
     FitInput in = readFitInput(pointCount);
     const FitPoints points = prepareFitPoints(in);
     if (points.status != FitStatus::Ok) {
+        clearFitColumns();
         Dialogs::error(this, "Illegal values", illegalValuesText(in, points));
         return false;
     }
@@ -153,6 +165,7 @@ bool Ordinax::refit() {
     FitOutput out = fitPreparedPoints(in, points);
     if (out.status == FitStatus::BadBoundaries) {
         const BadBoundaries& bad = out.badBoundaries;
+        clearFitColumns();
         Dialogs::error(this, "Bad boundaries",
                        badBoundariesMessage(bad, formatAxisValue(0, bad.lower).text(),
                                             formatAxisValue(0, bad.upper).text())
@@ -161,6 +174,7 @@ bool Ordinax::refit() {
     }
     if (out.status == FitStatus::IllegalIntercept) {
         equation_Y_intercept_TF->setBackColor(kRed);
+        clearFitColumns();
         Dialogs::error(this, "Illegal Y-intercept value", "Check your value for the Y-intercept.");
         return false;
     }
@@ -209,15 +223,25 @@ void Ordinax::writeFitResults(const FitOutput& out) {
     const int rows = static_cast<int>(out.rows.size());
     if (fitResultsTable->getNumRows() < rows)
         fitResultsTable->insertRows(fitResultsTable->getNumRows(), rows - fitResultsTable->getNumRows());
-    for (int r = 0; r < rows && r < table->getNumRows(); r++) {
+    int r = 0;
+    for (; r < rows && r < table->getNumRows(); r++) {
         const RowFit& row = out.rows[r];
         const FXString difference = row.hasDifference ? fixed(row.difference, 1) : FXString();
         const FXString fitted = row.hasFit ? formatAxisValue(1, row.fitted) : FXString();
-        if (row.hasDifference) table->setCellText(r, xyTable ? 3 : 2, difference);
-        if (xyTable && !out.converted) table->setCellText(r, 2, fitted);
+        table->setCellText(r, xyTable ? 3 : 2, difference);
+        if (xyTable) table->setCellText(r, 2, out.converted ? FXString() : fitted);
         fitResultsTable->setCellText(r, 0, formatFitValue(row.t));
         fitResultsTable->setCellText(r, 1, formatAxisValue(1, row.y));
         fitResultsTable->setCellText(r, 2, fitted);
         fitResultsTable->setCellText(r, 3, difference);
+    }
+    // Whatever an earlier fit left below the fitted rows, and in the point table not fitted, is stale.
+    clearColumns(fitResultsTable, {0, 1, 2, 3}, r);
+    if (xyTable) {
+        clearColumns(xyValuesTable, {2, 3}, r);
+        clearColumns(curvePointsTable, {2});
+    } else {
+        clearColumns(curvePointsTable, {2}, r);
+        clearColumns(xyValuesTable, {2, 3});
     }
 }

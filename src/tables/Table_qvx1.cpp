@@ -8,6 +8,14 @@
 
 #include "tables/NumberText.h"
 
+namespace {
+class Cell : public FXTableItem {
+public:
+    Cell(const FXString &text, FXIcon *icon, void *ptr) : FXTableItem(text, icon, ptr) {}
+    const FXString &text() const { return label; }
+};
+} // namespace
+
 FXDEFMAP(Table_qvx1)
 Table_qvx1Map[] = {
     FXMAPFUNC(SEL_COMMAND, FXTable::ID_PASTE_SEL, Table_qvx1::onCmdPasteSel),
@@ -21,12 +29,31 @@ Table_qvx1::Table_qvx1(FXComposite *p, FXObject *tgt, FXSelector sel, FXuint opt
     setBackColor(p->getBackColor());
 }
 
-void Table_qvx1::setCellText(FXint row, FXint column, const FXString &text, FXbool notify) {
-    setItemText(row, column, commasToPeriods(text.text()).c_str(), notify);
+FXTableItem *Table_qvx1::createItem(const FXString &text, FXIcon *icon, void *ptr) {
+    return new Cell(text, icon, ptr);
 }
 
+void Table_qvx1::setCellText(FXint row, FXint column, const FXString &text, FXbool notify) {
+    const FXString stored = text.find(',') < 0 ? text : FXString(commasToPeriods(text.text()).c_str());
+    // A refit rewrites thousands of cells, mostly with the text they hold: those are left alone, unrepainted.
+    const Cell *cell = row >= 0 && column >= 0 && row < getNumRows() && column < getNumColumns()
+                           ? dynamic_cast<const Cell *>(getItem(row, column))
+                           : nullptr;
+    if (!notify && cell && cell->text() == stored)
+        return;
+    setItemText(row, column, stored, notify);
+}
+
+// Fits read every cell of tables of many thousand rows, so the text is taken from the item itself.
 std::string Table_qvx1::cellString(FXint row, FXint column) const {
-    return getItemText(row, column).text();
+    if (row < 0 || column < 0 || row >= getNumRows() || column >= getNumColumns())
+        return std::string();
+    const FXTableItem *item = getItem(row, column);
+    if (!item)
+        return std::string();
+    if (const Cell *cell = dynamic_cast<const Cell *>(item))
+        return cell->text().text();
+    return item->getText().text();
 }
 
 double Table_qvx1::getCellDouble(FXint row, FXint column) const {

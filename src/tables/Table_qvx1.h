@@ -28,6 +28,9 @@ public:
     void setCellTip(FXint row, FXint column, const FXString& tip);
     FXString getCellTip(FXint row, FXint column) const;
 
+    // Items of this table let their text be read without the copy that getItemText makes.
+    FXTableItem* createItem(const FXString& text, FXIcon* icon, void* ptr) override;
+
     long onCmdPasteSel(FXObject*, FXSelector, void*);
     long onQueryTip(FXObject*, FXSelector, void*);
     // Pastes text at the top-left cell of the selection, as the paste command does with the clipboard's text.

@@ -330,3 +330,40 @@ TEST_F(GuiTest, FitResultsTableGrowsToEveryImagePoint) {
     EXPECT_EQ(win->fitResultsTable->getNumRows(), rows);
     EXPECT_EQ(cell(win->fitResultsTable, rows - 1, 1), win->formatAxisValue(1, 2 * rows - 1).text());
 }
+
+// A refit writes over the last fit's columns instead of emptying them first, so whatever that fit wrote and
+// this one does not must still go: rows below fewer points, the table no longer fitted, a failed fit.
+TEST_F(GuiTest, FitLeavesNoStaleCellsOfTheLastFit) {
+    Ordinax* win = window();
+    auto line = [](double x) { return 2 * x + 1; };
+    auto emptyFrom = [&](Table_qvx1* table, std::initializer_list<int> columns, int first) {
+        for (int r = first; r < 12; r++)
+            for (int c : columns)
+                if (!cell(table, r, c).empty()) return r * 10 + c;
+        return -1;
+    };
+    useXyValues(win, rowsOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, line), {1}, {10});
+    win->xyValuesTable->setCellText(4, 1, "12"); // one point off the line, so it has a difference
+    ASSERT_TRUE(win->refit());
+    ASSERT_FALSE(cell(win->xyValuesTable, 9, 3).empty());
+
+    fill(win->xyValuesTable, rowsOf({1, 2, 3, 4, 5, 6}, line));
+    ASSERT_TRUE(win->refit());
+    EXPECT_NEAR(win->xyValuesTable->getCellDouble(4, 3), 0, 0.05) << "the point is on the line now";
+    EXPECT_EQ(cell(win->fitResultsTable, 5, 0), win->formatFitValue(6).text());
+    EXPECT_EQ(emptyFrom(win->fitResultsTable, {0, 1, 2, 3}, 6), -1);
+    EXPECT_EQ(emptyFrom(win->xyValuesTable, {2, 3}, 6), -1);
+
+    win->dataSource = 0;
+    fill(win->curvePointsTable, rowsOf({1, 2, 3}, line));
+    win->curvePointsTable->setCellText(1, 1, "6");
+    ASSERT_TRUE(win->refit());
+    EXPECT_FALSE(cell(win->curvePointsTable, 1, 2).empty());
+    EXPECT_EQ(emptyFrom(win->xyValuesTable, {2, 3}, 0), -1) << "the xy table is not the one fitted";
+
+    win->curvePointsTable->setCellText(2, 1, "abc");
+    modals->expect("OK");
+    EXPECT_FALSE(win->refit());
+    EXPECT_EQ(emptyFrom(win->curvePointsTable, {2}, 0), -1);
+    EXPECT_EQ(emptyFrom(win->fitResultsTable, {0, 1, 2, 3}, 0), -1);
+}
