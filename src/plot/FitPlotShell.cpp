@@ -243,12 +243,13 @@ long Ordinax::onFitPlotDrag(FXObject *sender, FXSelector, void *ptr) {
     return 1;
 }
 
-// The fit follows the limit once it is let go; a click that moved no limit leaves the fit alone.
+// Letting go of the main plot refits, so the fit follows a dragged limit.
 long Ordinax::onFitPlotRelease(FXObject *sender, FXSelector, void *) {
-    if (sender != fitCanvas || draggedLimit == -1)
+    if (sender != fitCanvas)
         return 1;
+    if (draggedLimit != -1)
+        fitCanvas->ungrab();
     draggedLimit = -1;
-    fitCanvas->ungrab();
     refit();
     return 1;
 }

@@ -116,10 +116,13 @@ TEST_F(FitPlotTest, DraggedLimitKeepsFifteenPixelsFromItsNeighbourAndTheEdge) {
     auto pixelOf = [&](int i) { return layout.xToPixel(win->upperLimits[i]); };
     const int second = pixelOf(1);
 
-    // A press above the marker strip starts no drag.
+    // A press above the marker strip starts no drag; letting go refits all the same.
     mouse(win, SEL_LEFTBUTTONPRESS, pixelOf(0), win->fitCanvas->getHeight() - 20);
     EXPECT_EQ(win->draggedLimit, -1);
+    win->rSquaredFields[0]->setText("");
     mouse(win, SEL_LEFTBUTTONRELEASE, pixelOf(0), win->fitCanvas->getHeight() - 20);
+    EXPECT_NE(std::string(win->rSquaredFields[0]->getText().text()), "");
+    EXPECT_EQ(pixelOf(1), second);
 
     mouse(win, SEL_LEFTBUTTONPRESS, pixelOf(0) + 5, bottom);
     ASSERT_EQ(win->draggedLimit, 0);
