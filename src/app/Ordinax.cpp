@@ -113,6 +113,7 @@ void Ordinax::applyStartupSettings() {
                         "TARGA Image  (*.tga)\n";
     setImageControlsEnabled(false);
     savePlotTitle->disable();
+    showEquationOnImage_Chk->setCheck(TRUE);
     setNumericFormatDependingOnAxisScaling->setCheck(TRUE);
     showMagnifiedImageCheck->setCheck(TRUE);
     showLineOnMagnifiedImageCheck->setCheck(TRUE);

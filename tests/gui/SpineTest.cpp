@@ -31,6 +31,7 @@ TEST_F(GuiTest, StartsWithTitleSizeAndTintedPages) {
     EXPECT_EQ(win->getHeight(), 800);
     EXPECT_EQ(win->xyValuesTable->getNumRows(), 500) << "first-run row count";
     EXPECT_EQ(win->fitResultsTable->getNumRows(), 500);
+    EXPECT_TRUE(win->showEquationOnImage_Chk->getCheck());
     FXTabItem* items[] = {win->imageTabItem, win->xyValuesTabItem, win->lmpTabItem, win->curveFittingTabItem};
     const char* texts[] = {"  Image  ", "  Xy Values  ", "  Larson-Miller Data  ", "  Curve Fitting  "};
     FXColor tints[] = {FXRGB(200, 200, 255), FXRGB(35, 170, 255), FXRGB(255, 200, 200), FXRGB(200, 255, 200)};
