@@ -491,6 +491,7 @@ public:
     void clearFitOutputs();
     void clearFitFields();
     void clearFitColumns();
+    bool failFit(const char* caption, const FXString& message);
     int countFitPoints() const;
     Table_qvx1* currentPointTable() const;
     // The first `rows` rows of the current point table and the fitting widgets as the fit kernels take them.

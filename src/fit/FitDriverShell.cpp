@@ -133,6 +133,13 @@ FXString Ordinax::illegalValuesText(const FitInput& in, const FitPoints& points)
     return illegalValuesMessage(points.illegalVariable).c_str();
 }
 
+// A fit that stops takes the last fit's table columns with it and tells why.
+bool Ordinax::failFit(const char* caption, const FXString& message) {
+    clearFitColumns();
+    Dialogs::error(this, caption, message);
+    return false;
+}
+
 // The table columns of the last fit stay until this fit writes over them (most cells then keep their text and
 // need no repaint), or until it fails.
 bool Ordinax::refit() {
@@ -141,18 +148,14 @@ bool Ordinax::refit() {
     if (variableExpression().empty()) excel_cell_TF->setBackColor(kRed);
     pointCount = countFitPoints();
     if (pointCount == 0) {
-        clearFitColumns();
-        Dialogs::error(this, "Missing data",
+        return failFit("Missing data",
                        FXStringFormat("You have your data source as %s but there is no data in this table.",
                                       kSourceNames[std::clamp(dataSource, 0, 2)]));
-        return false;
     }
     FitInput in = readFitInput(pointCount);
     const FitPoints points = prepareFitPoints(in);
     if (points.status != FitStatus::Ok) {
-        clearFitColumns();
-        Dialogs::error(this, "Illegal values", illegalValuesText(in, points));
-        return false;
+        return failFit("Illegal values", illegalValuesText(in, points));
     }
     xMin = points.xMin;
     xMax = points.xMax;
@@ -165,18 +168,14 @@ bool Ordinax::refit() {
     FitOutput out = fitPreparedPoints(in, points);
     if (out.status == FitStatus::BadBoundaries) {
         const BadBoundaries& bad = out.badBoundaries;
-        clearFitColumns();
-        Dialogs::error(this, "Bad boundaries",
+        return failFit("Bad boundaries",
                        badBoundariesMessage(bad, formatAxisValue(0, bad.lower).text(),
                                             formatAxisValue(0, bad.upper).text())
                            .c_str());
-        return false;
     }
     if (out.status == FitStatus::IllegalIntercept) {
         equation_Y_intercept_TF->setBackColor(kRed);
-        clearFitColumns();
-        Dialogs::error(this, "Illegal Y-intercept value", "Check your value for the Y-intercept.");
-        return false;
+        return failFit("Illegal Y-intercept value", "Check your value for the Y-intercept.");
     }
     setFitPlotResolution(out.xMin, out.xMax, out.yMin, out.yMax);
     writeFitResults(out);

@@ -14,6 +14,13 @@ public:
     Cell(const FXString &text, FXIcon *icon, void *ptr) : FXTableItem(text, icon, ptr) {}
     const FXString &text() const { return label; }
 };
+
+// The item of a cell (every item of the table is made by createItem), or null outside the table or when empty.
+const Cell *cellAt(const FXTable &table, FXint row, FXint column) {
+    if (row < 0 || column < 0 || row >= table.getNumRows() || column >= table.getNumColumns())
+        return nullptr;
+    return dynamic_cast<const Cell *>(table.getItem(row, column));
+}
 } // namespace
 
 FXDEFMAP(Table_qvx1)
@@ -36,9 +43,7 @@ FXTableItem *Table_qvx1::createItem(const FXString &text, FXIcon *icon, void *pt
 void Table_qvx1::setCellText(FXint row, FXint column, const FXString &text, FXbool notify) {
     const FXString stored = text.find(',') < 0 ? text : FXString(commasToPeriods(text.text()).c_str());
     // A refit rewrites thousands of cells, mostly with the text they hold: those are left alone, unrepainted.
-    const Cell *cell = row >= 0 && column >= 0 && row < getNumRows() && column < getNumColumns()
-                           ? dynamic_cast<const Cell *>(getItem(row, column))
-                           : nullptr;
+    const Cell *cell = cellAt(*this, row, column);
     if (!notify && cell && cell->text() == stored)
         return;
     setItemText(row, column, stored, notify);
@@ -46,14 +51,8 @@ void Table_qvx1::setCellText(FXint row, FXint column, const FXString &text, FXbo
 
 // Fits read every cell of tables of many thousand rows, so the text is taken from the item itself.
 std::string Table_qvx1::cellString(FXint row, FXint column) const {
-    if (row < 0 || column < 0 || row >= getNumRows() || column >= getNumColumns())
-        return std::string();
-    const FXTableItem *item = getItem(row, column);
-    if (!item)
-        return std::string();
-    if (const Cell *cell = dynamic_cast<const Cell *>(item))
-        return cell->text().text();
-    return item->getText().text();
+    const Cell *cell = cellAt(*this, row, column);
+    return cell ? std::string(cell->text().text()) : std::string();
 }
 
 double Table_qvx1::getCellDouble(FXint row, FXint column) const {
